@@ -1,0 +1,17 @@
+// The computer's call for the seat to act, by its role in the auction. Each procedure writes
+// its decision into Calls(seat, BidRound), builds the Why text and ends in Bid2Screen.
+#pragma once
+
+namespace kestrel {
+
+void DecideOpenerCall();
+void DecideResponderCall();
+void DecideOvercallerCall();
+void DecideAdvancerCall();
+
+// May turn a Pass into a penalty Double; returns the call to make.
+int PenaltyDoubleCall(int player, int call);
+// May turn a call into a Pass when game is already reached; returns the call to make.
+int GameReachedCall(int player, int call);
+
+}  // namespace kestrel

@@ -1,0 +1,9 @@
+// The declarer's plan, chosen after the opening lead, and the leads of the declaring side.
+#pragma once
+
+namespace kestrel {
+
+void ChooseDeclarerPlan();
+void LeadForDeclarer();
+
+}  // namespace kestrel
