@@ -99,6 +99,14 @@ bool IsInsufficientBid(int c) {
     return c > 10 && BidRank(c) <= BidRank(G.Contract);
 }
 
+// Ends the auction at once, as if all had passed, when the call cannot be recorded.
+bool EndsOnIllegalCode(int c) {
+    if (IsCallCode(c) && !IsInsufficientBid(c)) return false;
+    G.Calls[G.CurrentSeat][G.BidRound] = Pass;
+    G.PassCount = 4;
+    return true;
+}
+
 }  // namespace
 
 void Bid2Screen(int player) {
@@ -108,11 +116,7 @@ void Bid2Screen(int player) {
     // 1. A replayed saved game supplies the user's call.
     ApplySavedGameCall(player, c);
     // 2. An illegal code ends the auction as if all had passed.
-    if (!IsCallCode(c) || IsInsufficientBid(c)) {
-        cell = Pass;
-        G.PassCount = 4;
-        return;
-    }
+    if (EndsOnIllegalCode(c)) return;
     // 3. No decision is a Pass.
     if (c < 0) c = Pass;
     int lho = NextPlayer(player), rho = PlayerAt(player, -1);
@@ -134,6 +138,8 @@ void Bid2Screen(int player) {
     G.LastDecidedCall = c;
     cell = c;
     bool recorded = host.SubstituteCall(player, c);
+    if (recorded && EndsOnIllegalCode(c)) return;
+    cell = c;
     bool human = G.HumanSeat != 0 && player == G.HumanSeat;
     // 7. The user makes his own call in the bidding box.
     if (human) {

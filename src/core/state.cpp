@@ -8,6 +8,8 @@ void ResetHandState() {
     // The hands, the played cards, what each seat has seen, the fill counts and the trick cells.
     for (auto& row : G.Hand)
         for (int& c : row) c = 0;
+    // Every card is back in play (also when the same cards are dealt again).
+    for (int& played : G.CardPlayed) played = 0;
     for (auto& row : G.PlayedCard)
         for (int& c : row) c = 0;
     for (auto& viewer : G.Seen)
