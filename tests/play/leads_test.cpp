@@ -136,9 +136,9 @@ TEST_F(RankedSuitLeadTest, BestSuitQueenFromKingQueen) {
 }
 
 TEST_F(RankedSuitLeadTest, SecondSuitFourthHighest) {
-    rest_ = "AJ63.J73.Q84.K85 KT52.T6.AJ62.T73 Q74.K94.K95.A962";
-    LeadWith("98.AQ852.T73.QJ4", "1S P 4S P P P", Hearts, Clubs);
-    EXPECT_EQ(lead, "C4");
+    rest_ = "AJ63.J73.K95.A96 KT52.T62.Q84.K85 Q74.K94.AJ62.T73";
+    LeadWith("98.AQ85.T73.QJ42", "1S P 4S P P P", Hearts, Clubs);
+    EXPECT_EQ(lead, "C2");
     EXPECT_EQ(G.WhyText,
               "Your second best suit is Clubs and you do not have the Ace and the King or Queen, so "
               "4th down from the second longest strongest");
