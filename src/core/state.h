@@ -21,6 +21,7 @@ struct SuitInfoRec {
     int TimesBid = 0;
     int NaturalTimesBid = 0;
     int KnownVoid = 0;  // -1 once the seat is known to hold no card of the suit in the play
+    int Losers = 0;     // losers of declarer's and dummy's side suits (CountLosers)
 };
 
 // Hand evaluation per seat.
@@ -75,14 +76,27 @@ struct BiddingMemory {
 
 // Working memories of the card-play engines (defence, discards, leads).
 struct PlayMemory {
-    int DiscardSignalSuit = 0;
-    int DiscardSignalTrick = 0;
+    // Per seat: the suit of its first discard and TricksPlayed when it was made.
+    int DiscardSignalSuit[5] = {};
+    int DiscardSignalTrick[5] = {};
+    // The suit of the defence's last lead.
     int LastDefenceLeadSuit = 0;
 };
 
 // Working memories of the declarer's plans.
 struct DeclarerMemory {
     int PlanQuestionAsked = 0;
+    // Per suit: 0 no role, a seat (the short hand of a long or ruffing suit), -1 a suit to cash.
+    int ShortHandOf[5] = {};
+    // The long hand of the one long side suit when it is not the trump master hand, else 0.
+    int SideSuitHand = 0;
+    // The lead must not be followed by a finesse.
+    int NoFinesseThisTrick = 0;
+    // The cross ruff alone can bring the contract home.
+    int CrossRuffOut = 0;
+    // Per suit: we / partner hold a safe winner.
+    int MyCash[5] = {};
+    int PartnerCash[5] = {};
 };
 
 // Default colour of the table: the standard 16-colour palette's colour 9 (light blue),

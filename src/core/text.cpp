@@ -21,6 +21,12 @@ std::string SuitName(int strain) {
     return strain >= 1 && strain <= 5 ? names[strain] : "";
 }
 
+std::string SuitName(int strain, int flag) {
+    std::string name = SuitName(strain);
+    if (flag == -1 && !name.empty()) name = name.substr(0, name.size() - 1) + ". ";
+    return name;
+}
+
 char StrainLetter(int strain) {
     static const char letters[] = " CDHSN";
     return strain >= 1 && strain <= 5 ? letters[strain] : '?';

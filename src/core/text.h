@@ -13,6 +13,8 @@ std::string CardName(int card);
 
 // "Clubs ", "Diamonds ", "Hearts ", "Spades ", "No Trump " (with the trailing blank).
 std::string SuitName(int strain);
+// With flag -1 the trailing blank is cut and ". " added ("Hearts. "); any other flag is as above.
+std::string SuitName(int strain, int flag);
 
 // Suit letters "C", "D", "H", "S", "N".
 char StrainLetter(int strain);

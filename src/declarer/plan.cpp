@@ -11,4 +11,7 @@ void ChooseDeclarerPlan() {}
 
 void LeadForDeclarer() { PlayCard(G.CurrentSeat, StandInCard(G.CurrentSeat)); }
 
+// Stand-in until the loser count of the declarer's plans is built: the Losers stay as they are.
+void CountLosers() {}
+
 }  // namespace kestrel

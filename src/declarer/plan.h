@@ -5,5 +5,7 @@ namespace kestrel {
 
 void ChooseDeclarerPlan();
 void LeadForDeclarer();
+// Fills the Losers of declarer's and dummy's side suits.
+void CountLosers();
 
 }  // namespace kestrel

@@ -1,0 +1,79 @@
+// The card dispatcher, defence by position, ruffs and overruffs, on positions replayed through
+// the normal flow.
+#include "play/play_fixture.h"
+
+namespace kestrel::test {
+namespace {
+
+// 1S by South, West on lead. West: S A4 H K7 D KQ54 C J8432.
+constexpr const char* kDealB =
+    "N:QJ3.654.A732.AQ7 72.QJT98.T98.KT5 KT9865.A32.J6.96 A4.K7.KQ54.J8432";
+// 4S by South; North and East are void in clubs and East cannot beat North's queen of trumps.
+constexpr const char* kDealR =
+    "N:J43.A654.AK5432. QT7.QJT9.QJT987. AK9865.K3..AKQ54 2.872.6.JT987632";
+constexpr const char* kDealR3 =
+    "N:Q43.A654.AK5432. JT7.QJT9.QJT987. AK9865.K3..AKQ54 2.872.6.JT987632";
+// A whole hand in 1H by South, played by the engine.
+constexpr const char* kHand5 =
+    "S:KJ65.AQT98.8.AQ5 QT.KJ54.AK53.K82 A9432.62.T97.943 87.73.QJ642.JT76";
+constexpr const char* kHand5To11 =
+    "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ SQ SA S7 S9 C6 S5 H5 D3 DT DJ H9 CA C2 "
+    "C3 C7 HQ HK H6 H7 D5 S3 D6 HT CQ CK C4 CT";
+
+class ChooseCardTest : public PlayTest, public ::testing::WithParamInterface<PlayCase> {};
+
+TEST_P(ChooseCardTest, PlaysTheRuleCardWithItsReasons) { ExpectDecision(GetParam()); }
+
+const PlayCase kCases[] = {
+    {"LastTrickFollows", kHand5, "S", "1H P P P",
+     "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ SQ SA S7 S9 C6 S5 H5 D3 DT DJ H9 CA C2 "
+     "C3 C7 HQ HK H6 H7 D5 S3 D6 HT CQ CK C4 CT C8 C9 CJ C5 DQ",
+     "S", "S6", "This is the last card. "},
+    {"SingletonInFourthSeat", kHand5, "S", "1H P P P", "DK D7 D2", "S", "D8",
+     "We must follow suit and this is the last card we have in the suit that was lead. "},
+    {"SingletonInSecondSeat", kHand5, "S", "1H P P P",
+     "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ", "W", "SQ",
+     "We must follow suit and this is the last card we have in the suit that was lead. "},
+    {"DoubletonKingSecondHandGoesHigh", kDealB, "S", "1S P 4S P P P", "D4 D2 D8 DJ H2", "W", "HK",
+     "We are in position 2 or 3, we have 2 Hearts and one or more of those is a face card higher "
+     "than the highcard played so far. This trick has not been trumped, so go high. "},
+    {"DoubletonTrumpAceGoesLow", kDealB, "S", "1S P 4S P P P", "D4 D2 D8 DJ S5", "W", "S4",
+     "We are in position 2 or 3, we have 2 Spades and one or more of those is a face card higher "
+     "than the highcard played so far. The suit is trump and our highest card is the ace. We are "
+     "on the defense, in position 2. The suit lead is trump, our ace will always be good, so go "
+     "low maybe our partner has a high one. "},
+    {"CoverAnHonourWithAnHonour", kDealB, "S", "1S P 4S P P P", "C2 CA C5 C9 H4 H8 HA H7 DJ", "W",
+     "DQ", "We are on the defense, in position 2. Cover an honor with an honor. "},
+    {"SecondHandLowAfterDummyLeads", kDealB, "S", "1S P 4S P P P", "C2 CA C5 C9 H4", "E", "H8",
+     "We are on the defense, in position 2. the dummy has already played we don`t know where the "
+     "highest in Hearts is so second hand low "},
+    {"ThirdHandHigh", kDealB, "S", "1S P 4S P P P", "C2 C7", "E", "CK",
+     "We are on the defense, in position 3. We have to follow suit and this one belongs to them so "
+     "far. declarer to play we can take this with more than one card third hand high "},
+    {"OverruffTheDummy", kDealR, "S", "1S P 4S P P P", "CJ S4", "E", "S7",
+     "We are on the defense, in position 3. We are out and we are losing unless we trump this "
+     "trick. This trick has alredy been trumped, but we can over trump it. "},
+    {"CannotOverruffSoDiscards", kDealR3, "S", "1S P 4S P P P", "CJ SQ", "E", "H9",
+     "We are on the defense, in position 3. We are out and we are losing unless we trump this "
+     "trick. This trick has alredy been trumped, and we can not go over it, so sluff. "},
+    {"FourthHandRuffsLow", kDealR, "S", "1S P 4S P P P", "D6 DA D7 H3 H4 H9 HK H2 CA C2 D2", "E",
+     "S7",
+     "We are on the defense, in position 4 and our partner is not taking this trick. We are out "
+     "of the suit lead. This trick has not been trumped, We are the last to play, so trump it "
+     "low. "},
+    {"FourthHandOverruffsTheDummy", kDealR, "S", "1S P 4S P P P",
+     "D6 DA D7 H3 H4 H9 HK H2 CA C2 S3", "E", "S7",
+     "We are on the defense, in position 4 and our partner is not taking this trick. We are out "
+     "of the suit lead. This trick has alredy been trumped, but we can over trump it. "},
+    {"FirstDiscardSkipsTheSuitLastLed", kHand5, "S", "1H P P P",
+     "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ SQ SA S7 S9", "E", "C6",
+     "We are on the defense, in position 2. We are out of the suit that was lead. The trump is "
+     "not no trump. We think know our partner is out of the suit that was lead but not out of "
+     "trump. "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Positions, ChooseCardTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kestrel::test

@@ -1,0 +1,155 @@
+// The opening lead by priority and the defenders' later leads.
+#include "play/leads.h"
+
+#include "play/play_fixture.h"
+
+namespace kestrel::test {
+namespace {
+
+constexpr const char* kHand5 =
+    "S:KJ65.AQT98.8.AQ5 QT.KJ54.AK53.K82 A9432.62.T97.943 87.73.QJ642.JT76";
+constexpr const char* kHand5To9 =
+    "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ SQ SA S7 S9 C6 S5 H5 D3 DT DJ H9 CA C2 "
+    "C3 C7 HQ HK H6 H7";
+constexpr const char* kNoTrump =
+    "N:J84.AJ7.AJ62.Q94 T73.KT5.KT5.AJ73 962.Q93.Q84.KT62 AKQ5.8642.973.85";
+
+class LeadTest : public PlayTest, public ::testing::WithParamInterface<PlayCase> {};
+
+TEST_P(LeadTest, LeadsTheRuleCardWithItsReasons) { ExpectDecision(GetParam()); }
+
+const PlayCase kOpeningLeads[] = {
+    {"PartnersOvercallSuit", "N:AJ74.AJ73.95.AJ5 KT63.KT6.A83.K94 Q852.Q94.T62.Q82 9.852.KQJ74.T763",
+     "S", "1S P P 2H P P 2S P P P", "", "W", "H8", "Partner our partner`s first bid suit. "},
+    {"SuitTheOffenseNeverBid", "N:AJ63.T62.Q84.K95 KT52.85.AT63.Q84 Q74.Q73.K95.AJ72 98.AKJ94.J72.T63",
+     "S", "1S 2H P P 2S P P P", "", "W", "DJ",
+     "The Offense never bid this suit and our highest is less than the Queen."},
+    {"TheyStoleTheContract", "N:AJ52.Q96.AT6.AJ5 KT4.AJ84.Q95.K94 Q73.KT73.J83.Q82 986.52.K742.T763",
+     "E", "1D 1S P 2S P P P", "", "W", "DK",
+     "They stole the contract, since our partner bid this suit let`s lead it. "},
+    {"NoTrumpWithoutABiddableSuit", kNoTrump, "S", "1N P 3N P P P", "", "W", "S5",
+     "No Trump is trump, we had no biddable suits, so 4th down for our longest &strongest"},
+    {"LowerSingletonOfTwo", "N:AJ63.KT63.KT73.K KT52.Q952.Q962.9 Q74.AJ84.AJ85.A7 98.7.4.QJT865432",
+     "S", "1S P 4S P P P", "", "W", "D4",
+     "Diamonds has only one card it is not higher than the Jack. "},
+    {"KingFromAceKing", kHand5, "S", "1H P P P", "", "W", "DK",
+     "We have has both the Ace and King of Diamonds "},
+    {"DummysLeastBidSuit", "N:AJ62.Q72.J84.Q95 KT5.AT6.AT73.J83 Q83.K94.K95.AT62 974.J853.Q62.K74",
+     "N", "1C P 1S P 2C P 2D P 2H P 4S P P P", "", "W", "H3",
+     "The Dummy bid Hearts the least number of times. "},
+    {"TopOfNothingWithHighTrump",
+     "N:QJ3.654.A732.AQ7 72.QJT98.T98.KT5 KT9865.A32.J6.96 A4.K7.KQ54.J8432", "S",
+     "1S P 4S P P P", "", "W", "CJ",
+     "Top of nothing, because we have trump higher than an 8. So don`t lead trump. "},
+    {"TopOfNothingWithAVoid", "N:AJ63.T6.AJ852.Q9 KT5.A85.KT74.AJ8 Q94.K74.Q963.KT7 872.QJ932..65432",
+     "S", "1S P 4S P P P", "", "W", "C6",
+     "Top of nothing, because we have a void. So don`t lead trump. "},
+    {"TopOfNothingWithoutTrumps", "N:AJ852.T62.Q92.Q9 KT74.A85.AJ7.AJ8 Q963.K74.KT3.KT4 .QJ93.8654.76532",
+     "S", "1S P 4S P P P", "", "W", "C7",
+     "Top of nothing, because we have no trump. So don`t lead trump. "},
+    {"SmallestTrump", "N:AKQJ.AKQ.AKQ.AKQ 94.94.852.765432 T876.JT87.JT97.J 532.6532.643.T98", "N",
+     "1C P 1H P 4H P P P", "", "W", "H2", "Smallest trump, force out dummys trump"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Opening, LeadTest, ::testing::ValuesIn(kOpeningLeads),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+const PlayCase kDefensiveLeads[] = {
+    {"BackToOurSuitWithTheTop", kHand5, "S", "1H P P P", "DK D7 D2 D8", "W", "DA",
+     "The last defensive lead was Diamonds. The the dummy still has some of these. We should go "
+     "high with this because we have the highest in this suit. "},
+    {"BackToOurSuitSecondHighest", kHand5, "S", "1H P P P",
+     "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ SQ SA S7 S9 C6 S5 H5", "W", "D3",
+     "The last defensive lead was Diamonds. The the dummy still has some of these. We should go "
+     "second highest with this because we do not have the highest in this suit. "},
+    {"BackToOurSuitDummyOutOfTrumps", kHand5, "S", "1H P P P", kHand5To9, "W", "D5",
+     "The last defensive lead was Diamonds. The dummy is out of trump and this suit. "},
+    {"PartnersFirstDiscard", kHand5, "S", "1H P P P",
+     "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ SQ SA S7 S9 C6 S5 H5 D3 DT DJ H9 CA C2 "
+     "C3 C7 HQ HK H6 H7 D5 S3 D6 HT CQ CK C4 CT",
+     "W", "C8", "we have some of our partner`s first sluffed suit "},
+    {"LastTrickLeadsTheLastCard", kHand5, "S", "1H P P P",
+     "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ SQ SA S7 S9 C6 S5 H5 D3 DT DJ H9 CA C2 "
+     "C3 C7 HQ HK H6 H7 D5 S3 D6 HT CQ CK C4 CT C8 C9 CJ C5",
+     "E", "DQ", "Lead our last card. "},
+    {"NoTrumpFirstSuitThroughTheDummy", kNoTrump, "S", "1N P 3N P P P", "S5 S4 ST S9", "E", "S3",
+     "Trump is no trump, player on our right is the dummy, so lead the lowest over the dummy "
+     "highest card if possible, else go low in the first lead suit "},
+    {"NoTrumpCashTheFirstSuit", kNoTrump, "S", "1N P 3N P P P", "S5 S4 S3 S2", "W", "SA",
+     "Trump is no trump, we have some of the first lead suit, and our second highest is higher "
+     "than the highest out, play our highest "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Defensive, LeadTest, ::testing::ValuesIn(kDefensiveLeads),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Opening leads that rest on the leader's ranked suits: the position is replayed up to the lead,
+// the suits are set, and the lead is chosen again.
+class RankedSuitLeadTest : public PlayTest {
+protected:
+    void LeadWith(const std::string& west, const std::string& auction, int best, int second) {
+        std::string deal = "W:" + west + " " + rest_;
+        Decision d = Decide(deal, "S", auction, "");
+        ASSERT_EQ(d.status, 0) << d.error;
+        Reattach();
+        G.SeatInfo[West].MainSuit = best;
+        G.SeatInfo[West].SecondSuit = second;
+        OpeningLead();
+        lead = CardCode(G.TrickCard[West]);
+    }
+    std::string rest_;
+    std::string lead;
+};
+
+TEST_F(RankedSuitLeadTest, NoTrumpKingFromAceKingQueen) {
+    rest_ = "J84.AJ7.AJ62.Q94 T73.KT5.KT5.AJ73 962.Q93.Q84.KT62";
+    LeadWith("AKQ5.8642.973.85", "1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "SK");
+    EXPECT_EQ(G.WhyText,
+              "No Trump is trump, we have at least 3 Spades  above the ten  our top two are "
+              "adjacent  the King and the Ace, play the King. ");
+    EXPECT_EQ(G.Play.LastDefenceLeadSuit, Spades);
+}
+
+TEST_F(RankedSuitLeadTest, NoTrumpQueenFromKingQueen) {
+    rest_ = "A96.AJ7.AJ62.Q94 J84.KT5.KT5.AJ73 T73.Q93.Q84.KT62";
+    LeadWith("KQ52.8642.973.85", "1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "SQ");
+    EXPECT_EQ(G.WhyText, "No Trump is trump, we have at least 3 Spades and the King and Queen ");
+}
+
+TEST_F(RankedSuitLeadTest, BestSuitFourthHighest) {
+    rest_ = "AJ63.AK6.AJ52.A9 KT5.T9.K984.T532 Q742.743.Q6.QJ76";
+    LeadWith("98.QJ852.T73.K84", "1S P 4S P P P", Hearts, 0);
+    EXPECT_EQ(lead, "H5");
+    EXPECT_EQ(G.WhyText,
+              "Your best suit is Hearts and you do not have 2 of the top 3, so 4th down from the "
+              "longest strongest");
+}
+
+TEST_F(RankedSuitLeadTest, BestSuitQueenFromKingQueen) {
+    rest_ = "AJ63.AJ6.AJ52.A9 KT5.T9.K984.T532 Q742.743.Q6.QJ76";
+    LeadWith("98.KQ852.T73.K84", "1S P 4S P P P", Hearts, 0);
+    EXPECT_EQ(lead, "HQ");
+    EXPECT_EQ(G.WhyText,
+              "Your best suit is Hearts and your highest is the King and you also have the Queen");
+}
+
+TEST_F(RankedSuitLeadTest, SecondSuitFourthHighest) {
+    rest_ = "AJ63.J73.K95.A96 KT52.T62.Q84.K85 Q74.K94.AJ62.T73";
+    LeadWith("98.AQ85.T73.QJ42", "1S P 4S P P P", Hearts, Clubs);
+    EXPECT_EQ(lead, "C2");
+    EXPECT_EQ(G.WhyText,
+              "Your second best suit is Clubs and you do not have the Ace and the King or Queen, so "
+              "4th down from the second longest strongest");
+}
+
+TEST_F(RankedSuitLeadTest, LastResortFourthFromTheLongest) {
+    rest_ = "J84.AJ7.AJ62.Q94 AT73.KT5.KT5.AJ7 KQ5.Q94.Q83.T632";
+    LeadWith("962.8632.974.K85", "1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "H2");
+    EXPECT_EQ(G.WhyText, "Your best suit is Hearts so 4th down from the second longest strongest");
+}
+
+}  // namespace
+}  // namespace kestrel::test
