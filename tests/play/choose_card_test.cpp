@@ -73,7 +73,7 @@ const PlayCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, ChooseCardTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace
 }  // namespace kestrel::test

@@ -75,7 +75,7 @@ const Query kQueries[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Queries, KnowledgeQueryTest, ::testing::ValuesIn(kQueries),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(KnowledgeTest, DummyShownFillsSeenPerSeat) {
     At("DA");

@@ -52,7 +52,7 @@ const PlayCase kOpeningLeads[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Opening, LeadTest, ::testing::ValuesIn(kOpeningLeads),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 const PlayCase kDefensiveLeads[] = {
     {"BackToOurSuitWithTheTop", kHand5, "S", "1H P P P", "DK D7 D2 D8", "W", "DA",
@@ -81,7 +81,7 @@ const PlayCase kDefensiveLeads[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Defensive, LeadTest, ::testing::ValuesIn(kDefensiveLeads),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // Opening leads that rest on the leader's ranked suits: the position is replayed up to the lead,
 // the suits are set, and the lead is chosen again.
