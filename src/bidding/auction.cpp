@@ -171,7 +171,8 @@ void Bid2Screen(int player) {
     if (s > 0) {
         int side = SideOf(player) - 1;
         if (G.FirstBidderOfSuit[side][s] == 0) G.FirstBidderOfSuit[side][s] = player;
-        if (MinimumLevel(s) < l) {
+        // An opening bid skips nothing: with no contract yet it is never a jump.
+        if (G.Contract != 0 && MinimumLevel(s) < l) {
             G.SeatInfo[player].JumpedLastBid = -1;
             G.SeatInfo[player].EverJumped = -1;
         } else {

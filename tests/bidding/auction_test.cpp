@@ -41,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(AuctionTest, JumpFlagsFollowTheCalls) {
     Deal(kDeal, North);
-    Calls("1C P 1H P 3H");
+    Calls("1C");
+    EXPECT_EQ(G.SeatInfo[North].EverJumped, 0);  // an opening bid is no jump
+    Calls("P 1H P 3H");
     EXPECT_EQ(G.SeatInfo[North].JumpedLastBid, -1);
     EXPECT_EQ(G.SeatInfo[North].EverJumped, -1);
     Calls("P 4H");
