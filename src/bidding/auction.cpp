@@ -1,6 +1,7 @@
 #include "bidding/auction.h"
 
 #include "bidding/decisions.h"
+#include "bidding/evaluation.h"
 #include "bidding/meanings.h"
 #include "core/cards.h"
 #include "core/flow.h"
@@ -48,14 +49,17 @@ bool IsLegalCall(int seat, int call) {
 }
 
 void AssignCallerRoles(int player, int call) {
+    // A take-out Double enters the auction like an overcall.
     bool bid = call > 10;
+    bool entry = bid || call == Double;
     if ((bid && G.Opener == 0) || G.Opener == player)
         G.Opener = player;
     else if ((G.Responder == 0 && PartnerOf(player) == G.Opener) || G.Responder == player)
         G.Responder = player;
-    else if ((bid && G.Overcaller == 0) || G.Overcaller == player)
+    else if ((entry && G.Overcaller == 0) || G.Overcaller == player)
         G.Overcaller = player;
-    else if ((G.Advancer == 0 && PartnerOf(player) == G.Overcaller) || G.Advancer == player)
+    else if ((G.Advancer == 0 && G.Overcaller != 0 && PartnerOf(player) == G.Overcaller) ||
+             G.Advancer == player)
         G.Advancer = player;
 }
 
@@ -88,20 +92,22 @@ void GetBid() {
 
 namespace {
 
-// A call code the auction can record: Pass, Double, Redouble or a bid of level 1..7.
-bool IsCallCode(int c) {
-    if (c >= -1 && c <= 2) return true;
-    return CallStrain(c) >= 1 && CallStrain(c) <= 5 && CallLevel(c) >= 1 && CallLevel(c) <= 7;
-}
-
-// A bid that does not rank above the contract cannot be recorded either.
-bool IsInsufficientBid(int c) {
-    return c > 10 && BidRank(c) <= BidRank(G.Contract);
+// A code the auction cannot record: a level above 7 or of 0, the codes 3 to 10, a strain
+// beyond No Trump, a bid that does not rank above the contract, or a Double or Redouble with
+// no contract to double. Codes below 0 are no decision and become a Pass.
+bool IsIllegalCode(int c) {
+    if (c < 0) return false;
+    if (c == Double || c == Redouble) return G.Contract == 0;
+    if (c == Pass) return false;
+    if (c <= 10) return true;
+    int level = CallLevel(c), strain = CallStrain(c);
+    if (level < 1 || level > 7 || strain > 5) return true;
+    return BidRank(c) <= BidRank(G.Contract);
 }
 
 // Ends the auction at once, as if all had passed, when the call cannot be recorded.
 bool EndsOnIllegalCode(int c) {
-    if (IsCallCode(c) && !IsInsufficientBid(c)) return false;
+    if (!IsIllegalCode(c)) return false;
     G.Calls[G.CurrentSeat][G.BidRound] = Pass;
     G.PassCount = 4;
     return true;
@@ -120,13 +126,14 @@ void Bid2Screen(int player) {
     // 3. No decision is a Pass.
     if (c < 0) c = Pass;
     int lho = NextPlayer(player), rho = PlayerAt(player, -1);
-    // 4. A penalty double of the opponents' contract at the three level or higher.
+    // 4. A penalty double of the opponents' contract at the three level or higher, but not
+    //    while an ace-asking sequence of theirs is under way.
     if (c == Pass && CallLevel(G.Contract) >= 3 && G.DoubleState == 0 &&
         (LastCall(lho) == G.Contract || LastCall(rho) == G.Contract) &&
         !(G.AceAsker == lho && LastCall(rho) != Pass) &&
         !(G.AceAsker == rho && (LastCall(rho) == 54 || LastCall(rho) == 55)))
         c = PenaltyDoubleCall(player, c);
-    // 5. Game may already be reached.
+    // 5. The part score may already make game.
     if (!G.Options.DontScoreHand) {
         int partner = PartnerOf(player);
         if (G.SeatInfo[player].Points +
@@ -141,7 +148,8 @@ void Bid2Screen(int player) {
     if (recorded && EndsOnIllegalCode(c)) return;
     cell = c;
     bool human = G.HumanSeat != 0 && player == G.HumanSeat;
-    // 7. The user makes his own call in the bidding box.
+    // 7. The user makes his own call in the bidding box; it is described at once, a role it
+    //    gave him is taken back while he has only passed, and his range is kept.
     if (human) {
         G.AwaitingUser = -1;
         host.BidBox().Propose(c);
@@ -151,23 +159,26 @@ void Bid2Screen(int player) {
             if (G.TutorialRunning) host.TutorialStep();
         }
         c = cell;
-    }
-    cell = c;
-    if (human || recorded) {
+        if (c < 0) c = Pass;
+        cell = c;
         AssignCallerRoles(player, c);
         DescribeCall();
         TakeBackCallerRoles(player);
-        if (human) {
-            G.SavedHumanMin = G.SeatInfo[player].ShownMinPoints;
-            G.SavedHumanMax = G.SeatInfo[player].ShownMaxPoints;
-        }
+        G.SavedHumanMin = G.SeatInfo[player].ShownMinPoints;
+        G.SavedHumanMax = G.SeatInfo[player].ShownMaxPoints;
+    } else if (recorded) {
+        // A recorded call replaces the engine's: the roles follow the call actually made.
+        cell = c;
+        AssignCallerRoles(player, c);
     }
+    cell = c;
     // 8. Who bid the strain first, jumps, and the suits bid.
     int s = CallStrain(c), l = CallLevel(c);
     if (s > 0) {
         int side = SideOf(player) - 1;
         if (G.FirstBidderOfSuit[side][s] == 0) G.FirstBidderOfSuit[side][s] = player;
-        if (MinimumLevel(s) < l) {
+        // An opening bid skips nothing: with no contract yet it is never a jump.
+        if (G.Contract != 0 && MinimumLevel(s) < l) {
             G.SeatInfo[player].JumpedLastBid = -1;
             G.SeatInfo[player].EverJumped = -1;
         } else {
@@ -178,8 +189,13 @@ void Bid2Screen(int player) {
     // 9. Four Clubs and four No Trump may ask for Aces.
     if (c == 14 || c == 54) G.AceAsker = AskingForAces();
     // 10. The meaning of a computer player's call.
-    if (!human && !recorded) DescribeCall();
-    // 11. Doubles and redoubles.
+    if (!human) {
+        DescribeCall();
+        if (recorded) TakeBackCallerRoles(player);
+    }
+    // 11. Doubles and redoubles: a Double of a doubled contract is a Redouble, a Redouble of
+    //     an undoubled one a Double. The hand-type flags of the card-picking dialog are set
+    //     with the dialog.
     if (c == Double || c == Redouble) {
         if (G.DoubleState == 1) {
             c = Redouble;
@@ -214,6 +230,89 @@ void Bid2Screen(int player) {
     G.CurrentSeat = NextPlayer(player);
 }
 
-int AskingForAces() { return 0; }
+bool IsFreeBidder(int seat) {
+    return LastCall(PlayerAt(seat, -1)) > 0 || LastCall(PartnerOf(seat)) == Pass;
+}
+
+bool RhoCalledBefore(int seat, int round) {
+    int r = seat == G.Dealer ? round - 1 : round;
+    if (r < 0 || r > 7) return false;
+    return G.Calls[PlayerAt(seat, -1)][r] > 0;
+}
+
+bool IsJumpBid(int seat, int round) {
+    if (seat < 1 || seat > 4 || round < 1 || round > 7 || G.Dealer < 1) return false;
+    int call = G.Calls[seat][round];
+    if (call <= 10) return false;
+    // The last bid before the call, walking the auction from the dealer's first call.
+    int before = 0;
+    bool found = false;
+    for (int r = 1; r <= 7 && !found; ++r) {
+        int x = G.Dealer;
+        for (int n = 0; n < 4; ++n, x = NextPlayer(x)) {
+            int c = G.Calls[x][r];
+            if (c == call) {
+                found = true;
+                break;
+            }
+            if (c > 10) before = c;
+        }
+    }
+    if (!found || before == 0) return false;
+    // Above the last bid's strain one level higher is a jump; at or below it, two.
+    if (CallStrain(call) > CallStrain(before)) return CallLevel(call) > CallLevel(before);
+    return CallLevel(call) > CallLevel(before) + 1;
+}
+
+bool BidsHighThenLow(int seat) {
+    int partner = PartnerOf(seat);
+    // The seat's first bidding round (round 2 when it has no round-1 entry).
+    int first = G.Calls[seat][1] == -1 ? 2 : 1;
+    int firstBid = G.Calls[seat][first];
+    // With the seat's last call taken for the moment as the contract, where could the first
+    // suit be bid now?
+    int saved = G.Contract;
+    G.Contract = LastCall(seat) > 10 ? LastCall(seat) : 0;
+    int level = MinimumLevel(CallStrain(firstBid));
+    G.Contract = saved;
+    bool jumped = IsJumpBid(seat, LastCallRound(seat)) || IsJumpBid(partner, LastCallRound(partner));
+    int limit = jumped ? 4 : 3;
+    return !(level >= limit && G.Overcaller == 0);
+}
+
+int AskingForAces() {
+    int x = G.CurrentSeat;
+    if (x < 1 || x > 4) return 0;
+    int p = PartnerOf(x);
+    int call = G.Calls[x][G.BidRound];
+    int opening = G.Opener != 0 ? FirstCall(G.Opener) : 0;
+    if (call == MakeBid(4, Clubs)) {
+        // Gerber: a jump to 4 Clubs, or 4 Clubs over partner's 3 No Trump, in a partnership
+        // that has bid No Trump unless the opener asks, with Clubs not yet bid twice.
+        InferPartnerLengths(x);
+        bool jumpOrOverThreeNoTrump = IsJumpBid(x, G.BidRound) || LastCall(p) == MakeBid(3, NoTrump);
+        bool noTrumpSide = x != G.Opener || G.PartnerBidCount[NoTrump] + G.OwnBidCount[NoTrump] > 0;
+        bool clubsBelowFour = MinimumLevel(Clubs) < 4;
+        bool clubsOnce = G.SuitInfo[x][Clubs].TimesBid + G.SuitInfo[p][Clubs].TimesBid < 2;
+        if (jumpOrOverThreeNoTrump && noTrumpSide && clubsBelowFour && clubsOnce) {
+            G.GerberAsker = x;
+            return x;
+        }
+        return 0;
+    }
+    if (call == MakeBid(4, NoTrump)) {
+        // A raise of partner's No Trump opening is quantitative, not Blackwood.
+        if (CallStrain(opening) == NoTrump && x == PartnerOf(G.Opener) && FirstCall(x) != MakeBid(2, Clubs))
+            return 0;
+        // Over an opponent's Double it is not Blackwood either.
+        if (LastCall(PlayerAt(x, -1)) == Double) return 0;
+        if (LastCall(NextPlayer(x)) == Double && LastCall(p) == Pass) return 0;
+        // Blackwood after a jump by either partner, or after a 2 Clubs opening.
+        if (G.SeatInfo[x].EverJumped || G.SeatInfo[p].EverJumped) return x;
+        if (opening == MakeBid(2, Clubs) && (x == G.Opener || x == G.Responder)) return x;
+        return 0;
+    }
+    return 0;
+}
 
 }  // namespace kestrel

@@ -14,6 +14,7 @@ void AddPlayCommand(CLI::App& app, Action& action);
 void AddSelfplayCommand(CLI::App& app, Action& action);
 void AddDecideCommand(CLI::App& app, Action& action);
 void AddGoldenCommand(CLI::App& app, Action& action);
+void AddEvaluateCommand(CLI::App& app, Action& action);
 
 // The full auctions and plays of the fixed hands kept in the golden file.
 std::string GoldenText();

@@ -140,7 +140,7 @@ void AddDecideCommand(CLI::App& app, Action& action) {
             std::cout << j.dump(2) << "\n";
         } else {
             std::cout << SeatLetter(host.seat) << " " << (host.isCall ? "calls " : "plays ") << decision << "\n";
-            if (shown) std::cout << "What: [" << shown->min << "-" << shown->max << "] " << shown->what << "\n";
+            if (shown) std::cout << "What: [" << shown->min << "-" << shown->max << "] " << OneLine(shown->what) << "\n";
             std::cout << "Why: " << host.why << "\n";
         }
         return 0;

@@ -9,11 +9,12 @@ namespace kestrel::cli {
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"Kestrel: the computer's view of a bridge deal"};
     app.require_subcommand(1);
-    Action play, selfplay, decide, golden;
+    Action play, selfplay, decide, golden, evaluate;
     AddPlayCommand(app, play);
     AddSelfplayCommand(app, selfplay);
     AddDecideCommand(app, decide);
     AddGoldenCommand(app, golden);
+    AddEvaluateCommand(app, evaluate);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -29,6 +30,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         if (name == "selfplay") return selfplay();
         if (name == "decide") return decide();
         if (name == "golden") return golden();
+        if (name == "evaluate") return evaluate();
         return 2;
     } catch (const CliError& e) {
         err << "kestrel-cli: " << e.message << "\n";

@@ -28,6 +28,8 @@ void RecordingHost::OnCallShown(int seat, int call) {
         r.what = what.substr(whatSeen_);
         whatSeen_ = what.size();
     }
+    // Each meaning ends with its line breaks; they separate calls in the Why window only.
+    while (!r.what.empty() && r.what.back() == '\n') r.what.pop_back();
     r.why = G.WhyText;
     calls.push_back(r);
 }
@@ -181,6 +183,13 @@ const char* SeatName(int seat) {
 
 }  // namespace
 
+std::string OneLine(const std::string& text) {
+    std::string out;
+    for (char ch : text)
+        if (ch != '\n') out += ch;
+    return out;
+}
+
 std::string HandText(const RecordingHost& host, bool why) {
     std::ostringstream out;
     out << "Hand # " << G.HandNumber << ", dealer " << SeatName(G.Dealer) << "\n";
@@ -192,7 +201,7 @@ std::string HandText(const RecordingHost& host, bool why) {
     for (const CallRecord& c : host.calls) {
         out << "  " << SeatLetter(c.seat) << " " << CallCode(c.call);
         if (c.min != 0 || c.max != 0) out << "  [" << c.min << "-" << c.max << "]";
-        if (!c.what.empty()) out << "  " << c.what;
+        if (!c.what.empty()) out << "  " << OneLine(c.what);
         out << "\n";
         if (why && !c.why.empty()) out << "      why: " << c.why << "\n";
     }

@@ -67,6 +67,8 @@ void PlayHandNumber(int hand, int dealer, RecordingHost& host);
 // The hand just played as JSON, and as readable text.
 nlohmann::json HandJson(const RecordingHost& host);
 std::string HandText(const RecordingHost& host, bool why);
+// A What text on one line: its line breaks dropped (each line already ends with a blank).
+std::string OneLine(const std::string& text);
 
 std::string Today();
 
