@@ -9,11 +9,13 @@ namespace kestrel::cli {
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"Kestrel: the computer's view of a bridge deal"};
     app.require_subcommand(1);
-    Action play, selfplay, decide, golden;
+    Action play, selfplay, decide, golden, score, rubber;
     AddPlayCommand(app, play);
     AddSelfplayCommand(app, selfplay);
     AddDecideCommand(app, decide);
     AddGoldenCommand(app, golden);
+    AddScoreCommand(app, score);
+    AddRubberCommand(app, rubber);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -29,6 +31,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         if (name == "selfplay") return selfplay();
         if (name == "decide") return decide();
         if (name == "golden") return golden();
+        if (name == "score") return score();
+        if (name == "rubber") return rubber();
         return 2;
     } catch (const CliError& e) {
         err << "kestrel-cli: " << e.message << "\n";
