@@ -267,6 +267,9 @@ void UpdateScoreCard() {
     h.made = G.TricksWon[h.offense] - 6;
     int offense = h.offense, level = h.level, made = h.made;
     bool scored = !G.Options.DontScoreHand;
+    // The hand is finished: its honours stay.
+    G.HonoursPending[1] = 0;
+    G.HonoursPending[2] = 0;
     // The points of the hand, unless the user asked for hands not to be scored.
     if (scored) ScoreTheHand(h);
     // The result on the waiting window; the pad comes up with it when the hand was scored.
@@ -309,6 +312,7 @@ void ScoreHonours() {
     // 2. The bonus above the line, shown with the honours picked out until the user goes on.
     int side = OffenseSide();
     G.AboveTheLine[side] += bonus;
+    G.HonoursPending[side] += bonus;
     ShowAboveTheLine(side);
     Host& host = GetHost();
     host.Table().MarkHonours(seat, trump, true);
@@ -317,6 +321,16 @@ void ScoreHonours() {
     host.Table().MarkHonours(seat, trump, false);
     // The next plain wait reads "Continue" again.
     host.Info().SetContinueCaption("Continue");
+}
+
+void WithdrawUnfinishedHonours() {
+    for (int side = 1; side <= 2; ++side) {
+        if (G.HonoursPending[side] == 0) continue;
+        G.AboveTheLine[side] -= G.HonoursPending[side];
+        G.HonoursPending[side] = 0;
+        GetHost().Info().SetScoreLabel(ScoreLabel::AboveTheLine, side,
+                                       G.AboveTheLine[side] > 0 ? Str(G.AboveTheLine[side]) : "");
+    }
 }
 
 void WipeOutScore() {
@@ -331,6 +345,7 @@ void WipeOutScore() {
     for (int side = 1; side <= 2; ++side) {
         G.RubberTotal[side] = 0;
         G.AboveTheLine[side] = 0;
+        G.HonoursPending[side] = 0;
         info.SetScoreLabel(ScoreLabel::RubberScore, side, "");
         info.SetScoreLabel(ScoreLabel::AboveTheLine, side, "");
     }
@@ -343,6 +358,7 @@ void MenuClearScorePad() {
         G.AboveTheLine[side] = 0;
         G.RubberTotal[side] = 0;
         G.PartScore[side] = 0;
+        G.HonoursPending[side] = 0;
     }
     if (G.ScoreShown) EmptyScoreLabels();
 }

@@ -13,6 +13,9 @@ void UpdateScoreCard();
 // The honours bonus of a suit contract, scored when the dummy is laid out.
 void ScoreHonours();
 
+// Takes back the honours of a hand that ended without being scored (abandoned by the user).
+void WithdrawUnfinishedHonours();
+
 // Clears the pad for the next rubber: the game rows, above the line and the totals.
 void WipeOutScore();
 

@@ -500,6 +500,40 @@ TEST_F(ScoringTest, ShowDummyScoresHonours) {
     EXPECT_TRUE(sh.Logged("caption 150 Honors"));
 }
 
+// Honours of a hand that is abandoned before its score do not stay on the pad; those of a
+// scored hand do.
+TEST_F(ScoringTest, HonoursOfAnAbandonedHandAreTakenBack) {
+    const char* cards[5] = {"", "", "", "SA SK SQ SJ ST", ""};
+    DealWith(cards);
+    G.AboveTheLine[1] = 40;
+    Result(4, Spades, 0, South, 10);
+    ScoreHonours();
+    EXPECT_EQ(G.AboveTheLine[1], 190);
+    WithdrawUnfinishedHonours();
+    EXPECT_EQ(G.AboveTheLine[1], 40);
+    EXPECT_EQ(PadLabel(sh, ScoreLabel::AboveTheLine, 1), " 40");
+    // Scored this time: the 150 stays.
+    ScoreHonours();
+    ScoreHand();
+    WithdrawUnfinishedHonours();
+    EXPECT_EQ(G.AboveTheLine[1], 40 + 150 + 0);
+    EXPECT_EQ(G.GameScore[1][1], 120);
+}
+
+TEST_F(ScoringTest, NextDealTakesBackHonoursOfTheAbandonedHand) {
+    G.AboveTheLine[1] = 100;
+    G.HonoursPending[1] = 100;
+    // A whole hand played by the computer.
+    G.HumanSeat = 0;
+    G.HandNumber = 3;
+    G.Dealer = North;
+    G.ReplayHand = -1;
+    G.KeepDealer = -1;
+    MenuDeal_Click();
+    EXPECT_EQ(sh.aboveAtDeal[1], 0);
+    EXPECT_EQ(G.HonoursPending[1], 0);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Restoring part scores, clearing commands, the pad.
 

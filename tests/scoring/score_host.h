@@ -41,6 +41,7 @@ public:
     std::string labelAtResult[3][7];
     std::string label[3][7];  // current texts of the pad labels by kind and index
     int rubberTotal[3] = {-1, -1, -1};
+    int aboveAtDeal[3] = {-1, -1, -1};  // above the line when the cards were dealt
     std::string rubberLabel[3];
 
     bool Logged(const std::string& entry) const {
@@ -82,6 +83,10 @@ private:
     class Table_ : public TableView {
     public:
         explicit Table_(ScoreHost& h) : h_(h) {}
+        void Deal() override {
+            h_.aboveAtDeal[1] = G.AboveTheLine[1];
+            h_.aboveAtDeal[2] = G.AboveTheLine[2];
+        }
         void MarkHonours(int seat, int trump, bool out) override {
             h_.log.push_back("mark " + std::to_string(seat) + " " + std::to_string(trump) +
                              (out ? " out" : " back"));
