@@ -265,7 +265,6 @@ void UpdateScoreCard() {
     h.offense = OffenseSide();
     h.level = CallLevel(G.Contract);
     h.made = G.TricksWon[h.offense] - 6;
-    int offense = h.offense, level = h.level, made = h.made;
     bool scored = !G.Options.DontScoreHand;
     // The hand is finished: its honours stay.
     G.HonoursPending[1] = 0;
@@ -275,13 +274,15 @@ void UpdateScoreCard() {
     // The result on the waiting window; the pad comes up with it when the hand was scored.
     InfoView& info = host.Info();
     info.SetResultLabels("Bidding", "Making");
-    std::string who = offense == 1 ? "You" : "They";
-    info.ShowResult(who + (made >= level ? " Won" : " Set"), "   " + Str(level), "   " + Str(made));
+    std::string who = h.offense == 1 ? "You" : "They";
+    info.ShowResult(who + (h.made >= h.level ? " Won" : " Set"), "   " + Str(h.level),
+                    "   " + Str(h.made));
     if (scored) host.ShowWindow(Window::Score);
     WaitForResultButton();
     info.ShowResult("Continue", "", "");
     // The end of the rubber, only after a scored hand.
     if (scored && RubberIsOver()) ScoreTheRubber();
+    // Scoring is over; the pad goes away unless it is kept up.
     G.Scoring = 0;
     if (!G.Options.ScoreAlwaysUp) host.HideWindow(Window::Score);
 }
