@@ -9,18 +9,32 @@
 namespace kestrel::cli {
 
 using Action = std::function<int()>;
+class RecordingHost;
 
 void AddPlayCommand(CLI::App& app, Action& action);
 void AddSelfplayCommand(CLI::App& app, Action& action);
 void AddDecideCommand(CLI::App& app, Action& action);
 void AddGoldenCommand(CLI::App& app, Action& action);
 void AddEvaluateCommand(CLI::App& app, Action& action);
+void AddScoreCommand(CLI::App& app, Action& action);
+void AddRubberCommand(CLI::App& app, Action& action);
+
+// Plays hands from the given number until a rubber ends (at most maxHands); the text of each
+// hand and of the rubber. Sets ended when the rubber ended.
+std::string RubberText(int from, int maxHands, bool& ended);
 
 // The full auctions and plays of the fixed hands kept in the golden file.
 std::string GoldenText();
 
-// Checks the invariants of the hand just played; returns an empty text when all hold.
-std::string CheckHand();
+// Checks the invariants of the hand just played, the score included; returns an empty text
+// when all hold.
+std::string CheckHand(const RecordingHost& host);
+// The deal, the auction and the play alone, for hands played by any host.
+std::string CheckDealAndPlay();
+
+// Checks that the score of the hand just played adds up: an independent recount from the
+// contract, the tricks, the honours and the vulnerability before the hand.
+std::string CheckScore(const RecordingHost& host);
 
 // Runs kestrel-cli with the given arguments; output to the streams given.
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);

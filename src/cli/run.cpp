@@ -9,12 +9,14 @@ namespace kestrel::cli {
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"Kestrel: the computer's view of a bridge deal"};
     app.require_subcommand(1);
-    Action play, selfplay, decide, golden, evaluate;
+    Action play, selfplay, decide, golden, evaluate, score, rubber;
     AddPlayCommand(app, play);
     AddSelfplayCommand(app, selfplay);
     AddDecideCommand(app, decide);
     AddGoldenCommand(app, golden);
     AddEvaluateCommand(app, evaluate);
+    AddScoreCommand(app, score);
+    AddRubberCommand(app, rubber);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -31,6 +33,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         if (name == "decide") return decide();
         if (name == "golden") return golden();
         if (name == "evaluate") return evaluate();
+        if (name == "score") return score();
+        if (name == "rubber") return rubber();
         return 2;
     } catch (const CliError& e) {
         err << "kestrel-cli: " << e.message << "\n";

@@ -94,9 +94,123 @@ std::string CheckPlay() {
     return "";
 }
 
+// The score records in one line, for messages.
+std::string Describe(const ScoreRecord& r) {
+    std::string out;
+    for (int side = 1; side <= 2; ++side) {
+        out += side == 1 ? "NS" : "; EW";
+        out += " games " + std::to_string(r.game[1][side]) + "/" + std::to_string(r.game[2][side]) +
+               "/" + std::to_string(r.game[3][side]) + " above " + std::to_string(r.above[side]) +
+               " total " + std::to_string(r.total[side]) + " part " + std::to_string(r.part[side]) +
+               " rubbers " + std::to_string(r.rubbers[side]);
+    }
+    return out;
+}
+
+bool GameWon(const ScoreRecord& r, int row, int side) { return r.game[row][side] >= 100; }
+
+// The honours the declaring side holds in one hand: the dummy's count first, then declarer's.
+int ExpectedHonours() {
+    int trump = CallStrain(G.Contract);
+    if (trump < Clubs || trump > Spades) return 0;
+    for (int seat : {G.Dummy, G.Declarer}) {
+        int held = 0;
+        for (int rank : {Ace, King, Queen, Jack})
+            if (G.CardOwner[MakeCard(trump, rank)] == seat) ++held;
+        if (held == 4) return G.CardOwner[MakeCard(trump, Ten)] == seat ? 150 : 100;
+    }
+    return 0;
+}
+
 }  // namespace
 
-std::string CheckHand() {
+std::string CheckScore(const RecordingHost& host) {
+    const HandScore& s = host.score;
+    ScoreRecord now = TakeScore();
+    // Between hands each part score is the side's entry in the game being played.
+    int openRow = 1;
+    while (openRow < 3 && (GameWon(now, openRow, 1) || GameWon(now, openRow, 2))) ++openRow;
+    for (int side = 1; side <= 2; ++side)
+        if (now.part[side] != (GameWon(now, openRow, side) ? 0 : now.game[openRow][side]))
+            return "part scores do not match the game rows: " + Describe(now);
+    if (G.Contract == 0) return now == s.before ? "" : "the score changed on a passed-out hand";
+    if (!s.shown) return "the hand was not scored";
+    int offense = SideOf(G.Declarer), defense = 3 - offense;
+    int strain = CallStrain(G.Contract), level = CallLevel(G.Contract);
+    int tricks = G.TricksWon[offense];
+    ScoreRecord expect = s.before;
+    // Honours are scored when the dummy goes down.
+    int honours = ExpectedHonours();
+    if (s.honours != honours || (honours != 0 && s.honoursSide != offense))
+        return "honours scored " + std::to_string(s.honours) + ", expected " + std::to_string(honours);
+    expect.above[offense] += honours;
+    // The game being played and the declaring side's vulnerability before the hand.
+    int row = 1;
+    while (row < 3 && (GameWon(expect, row, 1) || GameWon(expect, row, 2))) ++row;
+    bool vulnerable = GameWon(expect, 1, offense) || GameWon(expect, 2, offense);
+    int factor = G.DoubleState == 2 ? 4 : G.DoubleState == 1 ? 2 : 1;
+    std::string result = std::string(offense == 1 ? "You" : "They");
+    std::string sentence;
+    if (tricks >= 6 + level) {
+        result += " Won";
+        int perTrick = strain >= Hearts ? 30 : 20;
+        int below = 0, above = 0;
+        for (int k = 1; k <= level; ++k) below += perTrick + (strain == NoTrump && k == 1 ? 10 : 0);
+        for (int k = level + 1; k <= tricks - 6; ++k) above += perTrick;
+        below *= factor;
+        above *= factor;
+        if (G.DoubleState == 1) above += 50;
+        if (level == 6) above += vulnerable ? 1000 : 500;
+        if (level == 7) above += vulnerable ? 1500 : 750;
+        expect.game[row][offense] += below;
+        expect.above[offense] += above;
+        if (GameWon(expect, row, offense))
+            expect.part[1] = expect.part[2] = 0;
+        else
+            expect.part[offense] = expect.game[row][offense];
+        sentence = "The grand totals are " + Str(above) + " above and " + Str(below) + " below the line ";
+    } else {
+        result += " Set";
+        int penalty = 0;
+        for (int k = 1; k <= 6 + level - tricks; ++k) {
+            int doubledTrick = k == 1 ? (vulnerable ? 200 : 100) : (vulnerable ? 300 : 200);
+            penalty += G.DoubleState == 0 ? (vulnerable ? 100 : 50) : doubledTrick * G.DoubleState;
+        }
+        expect.above[defense] += penalty;
+        sentence = "The totals points to put above the line are " + Str(penalty) + ".";
+    }
+    if (s.result != result) return "result shown as '" + s.result + "', expected '" + result + "'";
+    if (!(s.afterHand == expect))
+        return "score after the hand is " + Describe(s.afterHand) + ", expected " + Describe(expect);
+    if (host.scoreText.find(sentence) == std::string::npos)
+        return "the explanation lacks '" + sentence + "'";
+    // The end of the rubber: a side won game 3, or one side won games 1 and 2.
+    bool over = GameWon(expect, 3, 1) || GameWon(expect, 3, 2) ||
+                (GameWon(expect, 1, 1) && GameWon(expect, 2, 1)) ||
+                (GameWon(expect, 1, 2) && GameWon(expect, 2, 2));
+    if (over != s.rubberEnded) return over ? "the rubber did not end" : "the rubber ended too soon";
+    if (!over) return now == expect ? "" : "the score changed after the result was shown";
+    ScoreRecord rubber = expect;
+    rubber.part[1] = rubber.part[2] = 0;
+    bool twoNil = rubber.game[3][1] == 0 && rubber.game[3][2] == 0;
+    int winner = twoNil ? (GameWon(rubber, 1, 1) ? 1 : 2) : (GameWon(rubber, 3, 1) ? 1 : 2);
+    rubber.above[winner] += twoNil ? 750 : 500;
+    for (int side = 1; side <= 2; ++side)
+        rubber.total[side] = rubber.game[1][side] + rubber.game[2][side] + rubber.game[3][side] + rubber.above[side];
+    bool weWin = rubber.total[1] > rubber.total[2];
+    rubber.rubbers[weWin ? 1 : 2] += 1;
+    if (!(s.rubber == rubber))
+        return "rubber scored as " + Describe(s.rubber) + ", expected " + Describe(rubber);
+    if (s.outcome != (weWin ? "You Win" : "You Lose")) return "rubber outcome shown as '" + s.outcome + "'";
+    // The pad is clear for the next rubber; the count of rubbers stays.
+    ScoreRecord cleared;
+    cleared.rubbers[1] = rubber.rubbers[1];
+    cleared.rubbers[2] = rubber.rubbers[2];
+    if (!(now == cleared)) return "the pad was not cleared after the rubber: " + Describe(now);
+    return "";
+}
+
+std::string CheckDealAndPlay() {
     int count[5] = {};
     for (int card = 1; card <= 52; ++card) {
         int seat = G.CardOwner[card];
@@ -111,6 +225,11 @@ std::string CheckHand() {
         return "auction ended with a contract that was not played";
     if (G.Declarer != 0) return CheckPlay();
     return "";
+}
+
+std::string CheckHand(const RecordingHost& host) {
+    std::string error = CheckDealAndPlay();
+    return error.empty() ? CheckScore(host) : error;
 }
 
 namespace {
@@ -157,18 +276,19 @@ void AddSelfplayCommand(CLI::App& app, Action& action) {
         RecordingHost host;
         Signature sig;
         std::map<std::string, int> byContract;
-        int passedOut = 0;
+        int passedOut = 0, rubbers = 0;
         auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < o->count; ++i) {
             int hand = (o->from - 1 + i) % 32767 + 1;
             PlayHandNumber(hand, DefaultDealer(hand), host);
             if (o->check) {
-                std::string error = CheckHand();
+                std::string error = CheckHand(host);
                 if (!error.empty()) {
                     std::cerr << "hand " << hand << ": " << error << "\n";
                     return 1;
                 }
             }
+            if (host.score.rubberEnded) ++rubbers;
             for (const CallRecord& c : host.calls) sig.Add(c.call);
             for (const CardRecord& c : host.cards) sig.Add(c.card);
             if (G.Contract == 0) {
@@ -190,6 +310,7 @@ void AddSelfplayCommand(CLI::App& app, Action& action) {
         std::cout << o->count << " hands in " << seconds << " s, "
                   << (seconds > 0 ? o->count / seconds : 0.0) << " hands per second\n";
         std::cout << "passed out: " << passedOut << "\n";
+        std::cout << "rubbers: " << rubbers << " (won " << G.RubbersWon[1] << ", lost " << G.RubbersWon[2] << ")\n";
         for (auto& [key, n] : byContract) std::cout << key << ": " << n << "\n";
         if (o->check) std::cout << "all invariants hold\n";
         return 0;

@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <sstream>
 
@@ -12,7 +13,7 @@
 
 namespace kestrel::cli {
 
-RecordingHost::RecordingHost() : table_(*this) {}
+RecordingHost::RecordingHost() : table_(*this), info_(*this) {}
 
 void RecordingHost::OnCallShown(int seat, int call) {
     CallRecord r;
@@ -42,6 +43,40 @@ void RecordingHost::Table_::MakeBidVisible(int seat, int call) {
 void RecordingHost::Table_::ShowTrickCard(int seat, int card) { host_.OnCardShown(seat, card); }
 void RecordingHost::Table_::ShowDeck() {
     // The scorer shows the deck once the play is over; the explanation is written after it.
+}
+
+ScoreRecord TakeScore() {
+    ScoreRecord r;
+    for (int side = 1; side <= 2; ++side) {
+        for (int row = 1; row <= 3; ++row) r.game[row][side] = G.GameScore[row][side];
+        r.above[side] = G.AboveTheLine[side];
+        r.total[side] = G.RubberTotal[side];
+        r.rubbers[side] = G.RubbersWon[side];
+        r.part[side] = G.PartScore[side];
+    }
+    return r;
+}
+
+void RecordingHost::Info_::ShowResult(const std::string& caption, const std::string&,
+                                      const std::string&) {
+    HandScore& s = host_.score;
+    if (caption == "Rubbers") {
+        s.rubberEnded = true;
+        s.rubber = TakeScore();
+    } else if (caption != "Continue") {
+        s.shown = true;
+        s.result = caption;
+        s.afterHand = TakeScore();
+    }
+}
+
+void RecordingHost::Info_::SetContinueCaption(const std::string& caption) {
+    HandScore& s = host_.score;
+    if (caption == "You Win" || caption == "You Lose") s.outcome = caption;
+    if (caption == "150 Honors" || caption == "100 Honors") {
+        s.honours = caption[0] == '1' && caption[1] == '5' ? 150 : 100;
+        s.honoursSide = G.DeclaringSideSum < 5 ? 1 : 2;
+    }
 }
 
 namespace {
@@ -95,9 +130,10 @@ void ApplyVulnerability(const std::string& text) {
         throw CliError{"unknown vulnerability '" + text + "', expected None, NS, EW or All"};
     for (auto& row : G.GameScore)
         for (int& v : row) v = 0;
-    // A game won in the first row makes a side vulnerable.
+    // A game won makes a side vulnerable: North-South's in the first row, East-West's in the
+    // first, or in the second when North-South won the first.
     if (ns) G.GameScore[1][1] = 100;
-    if (ew) G.GameScore[1][2] = 100;
+    if (ew) G.GameScore[ns ? 2 : 1][2] = 100;
 }
 
 int DefaultDealer(int hand) { return (hand - 1) % 4 + 1; }
@@ -112,8 +148,10 @@ void PlayHandNumber(int hand, int dealer, RecordingHost& host) {
     G.KeepDealer = -1;
     host.calls.clear();
     host.cards.clear();
+    host.score = HandScore{};
+    host.score.before = TakeScore();
     MenuDeal_Click();
-    host.scoreText = G.Contract != 0 ? G.WhyText : "";
+    host.scoreText = G.Contract != 0 && !G.Options.DontScoreHand ? G.WhyText : "";
 }
 
 nlohmann::json HandJson(const RecordingHost& host) {
@@ -132,10 +170,7 @@ nlohmann::json HandJson(const RecordingHost& host) {
                            {"why", c.why}});
     j["auction"] = auction;
     bool played = G.Contract != 0 && G.Declarer != 0;
-    std::string contract = played ? CallCode(G.Contract) : "P";
-    if (played && G.DoubleState == 1) contract += "X";
-    if (played && G.DoubleState == 2) contract += "XX";
-    j["contract"] = contract;
+    j["contract"] = played ? ContractCode() : "P";
     j["declarer"] = played ? std::string(1, SeatLetter(G.Declarer)) : "";
     json tricks = json::array();
     for (int t = 1; t <= G.TricksPlayed; ++t) {
@@ -150,10 +185,63 @@ nlohmann::json HandJson(const RecordingHost& host) {
     j["tricks"] = tricks;
     j["tricks_ns"] = G.TricksWon[1];
     j["tricks_ew"] = G.TricksWon[2];
-    j["score"] = {{"explanation", host.scoreText},
+    const HandScore& s = host.score;
+    json score = {{"explanation", host.scoreText},
+                  {"result", s.result},
                   {"above", {G.AboveTheLine[1], G.AboveTheLine[2]}},
-                  {"part_score", {G.PartScore[1], G.PartScore[2]}}};
+                  {"part_score", {G.PartScore[1], G.PartScore[2]}},
+                  {"honours", s.honours},
+                  {"pad", PadJson(TakeScore())}};
+    if (s.shown) {
+        json below = json::array(), above = json::array();
+        for (int side = 1; side <= 2; ++side) {
+            int b = 0;
+            for (int row = 1; row <= 3; ++row) b += s.afterHand.game[row][side] - s.before.game[row][side];
+            below.push_back(b);
+            above.push_back(s.afterHand.above[side] - s.before.above[side]);
+        }
+        score["hand"] = {{"below", below}, {"above", above}};
+    }
+    if (s.rubberEnded) score["rubber"] = {{"outcome", s.outcome}, {"pad", PadJson(s.rubber)}};
+    j["score"] = score;
     return j;
+}
+
+std::string ContractCode() {
+    if (G.Contract == 0) return "P";
+    return CallCode(G.Contract) + (G.DoubleState == 1 ? "X" : G.DoubleState == 2 ? "XX" : "");
+}
+
+nlohmann::json PadJson(const ScoreRecord& pad) {
+    using nlohmann::json;
+    json j;
+    for (int side = 1; side <= 2; ++side) {
+        const char* key = side == 1 ? "ns" : "ew";
+        j[key] = {{"above", pad.above[side]},
+                  {"games", {pad.game[1][side], pad.game[2][side], pad.game[3][side]}},
+                  {"total", pad.total[side]},
+                  {"part_score", pad.part[side]},
+                  {"rubbers_won", pad.rubbers[side]}};
+    }
+    return j;
+}
+
+std::string PadText(const ScoreRecord& pad) {
+    std::ostringstream out;
+    auto row = [&out](const std::string& name, int we, int they) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "  %-8s %7d %7d\n", name.c_str(), we, they);
+        out << buf;
+    };
+    char head[64];
+    std::snprintf(head, sizeof head, "  %-8s %7s %7s\n", "Pad", "We", "They");
+    out << head;
+    row("Above", pad.above[1], pad.above[2]);
+    for (int g = 1; g <= 3; ++g) row("Game " + std::to_string(g), pad.game[g][1], pad.game[g][2]);
+    row("Total", pad.total[1], pad.total[2]);
+    out << "  Part scores: We " << pad.part[1] << ", They " << pad.part[2] << "; rubbers won: We "
+        << pad.rubbers[1] << ", They " << pad.rubbers[2] << "\n";
+    return out.str();
 }
 
 namespace {
@@ -176,12 +264,12 @@ std::string HandLine(int seat) {
     return out;
 }
 
+}  // namespace
+
 const char* SeatName(int seat) {
     static const char* names[] = {"", "South", "West", "North", "East"};
     return seat >= 1 && seat <= 4 ? names[seat] : "";
 }
-
-}  // namespace
 
 std::string OneLine(const std::string& text) {
     std::string out;
@@ -206,11 +294,10 @@ std::string HandText(const RecordingHost& host, bool why) {
         if (why && !c.why.empty()) out << "      why: " << c.why << "\n";
     }
     if (G.Contract == 0 || G.Declarer == 0) {
-        out << "Passed out.\n";
+        out << "Passed out.\n" << PadText(TakeScore());
         return out.str();
     }
-    out << "Contract " << CallCode(G.Contract) << (G.DoubleState == 1 ? "X" : "")
-        << (G.DoubleState == 2 ? "XX" : "") << " by " << SeatName(G.Declarer) << "\n";
+    out << "Contract " << ContractCode() << " by " << SeatName(G.Declarer) << "\n";
     size_t k = 0;
     for (int t = 1; t <= G.TricksPlayed; ++t) {
         out << "  Trick " << (t < 10 ? " " : "") << t << ":";
@@ -225,7 +312,18 @@ std::string HandText(const RecordingHost& host, bool why) {
                         << CardCode(host.cards[k].card) << ": " << host.cards[k].why << "\n";
     }
     out << "Tricks: North-South " << G.TricksWon[1] << ", East-West " << G.TricksWon[2] << "\n";
+    const HandScore& s = host.score;
+    if (s.honours != 0)
+        out << "Honours: " << s.honours << " to " << (s.honoursSide == 1 ? "North-South" : "East-West")
+            << "\n";
+    if (!s.result.empty()) out << "Result: " << s.result << "\n";
     if (!host.scoreText.empty()) out << "Score: " << host.scoreText << "\n";
+    if (s.rubberEnded) {
+        out << "Rubber over: " << s.outcome << "\n" << PadText(s.rubber);
+        out << "The pad is cleared for the next rubber.\n";
+    } else {
+        out << PadText(TakeScore());
+    }
     return out.str();
 }
 

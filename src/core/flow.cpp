@@ -66,7 +66,9 @@ void ScoreOneLevelWithoutPlay() {
 
 HandEnd PlayOneHand() {
     Host& host = GetHost();
-    // 1. A finished rubber clears the pad before the next deal.
+    // 1. Honours of a hand abandoned before its score are taken back; a finished rubber
+    //    clears the pad before the next deal.
+    WithdrawUnfinishedHonours();
     if (G.WipeScorePending) {
         G.WipeScorePending = 0;
         WipeOutScore();

@@ -25,6 +25,8 @@ public:
     virtual void SetPointer(int seat, int proposal) { (void)seat, (void)proposal; }
     virtual void LowerRaisedCards() {}
     virtual void ShowDummy(int seat) { (void)seat; }
+    // The trump honours (ten up) of a seat that scored honours: moved out of line, or put back.
+    virtual void MarkHonours(int seat, int trump, bool out) { (void)seat, (void)trump, (void)out; }
     virtual void ShowDeck() {}
     virtual void DisplayInfo() {}  // points and quick tricks of the shown hands
     virtual void ShowHandNumber(int number) { (void)number; }
@@ -58,6 +60,10 @@ public:
     virtual void Propose(int call) { (void)call; }
 };
 
+// The labels of the score pad: above the line (index = side), the games (index 2 * (game - 1)
+// + side) and the rubber totals (index = side).
+enum class ScoreLabel { AboveTheLine, Game, RubberScore };
+
 // The Why window, the Continue window and the score pad.
 class InfoView {
 public:
@@ -69,6 +75,16 @@ public:
     virtual void ShowResult(const std::string& caption, const std::string& bidLabel,
                             const std::string& madeLabel) {
         (void)caption, (void)bidLabel, (void)madeLabel;
+    }
+    // The captions of the Continue window's two fixed labels ("Bidding"/"Making", "We"/"They").
+    virtual void SetResultLabels(const std::string& bidText, const std::string& makingText) {
+        (void)bidText, (void)makingText;
+    }
+    // The Continue window's caption alone ("You Win", "150 Honors", "Continue").
+    virtual void SetContinueCaption(const std::string& caption) { (void)caption; }
+    // One score pad label; an empty text empties it.
+    virtual void SetScoreLabel(ScoreLabel label, int index, const std::string& text) {
+        (void)label, (void)index, (void)text;
     }
     virtual void RefreshScore() {}
     virtual void SetHandNumberCaption(const std::string& text) { (void)text; }

@@ -209,6 +209,9 @@ struct GameState {
     int RubberTotal[3] = {};
     int RubbersWon[3] = {};
     int PartScore[3] = {};
+    // Honours scored in the hand being played, by side, until the hand is scored; taken back
+    // when the hand is abandoned instead.
+    int HonoursPending[3] = {};
 
     // Window-shown flags: -1 while the window is loaded.
     int ScoreShown = 0, BidsShown = 0, CardsPlayedShown = 0, WhyShown = 0, ContinueShown = 0,

@@ -301,7 +301,7 @@ TEST_F(FlowTest, UserIllegalCardsAreRefusedAndTheWaitGoesOn) {
     MenuDeal_Click();
     EXPECT_EQ(tried, 1);
     EXPECT_EQ(G.TricksPlayed, 13);
-    EXPECT_EQ(cli::CheckHand(), "");
+    EXPECT_EQ(cli::CheckDealAndPlay(), "");
 }
 
 TEST_F(FlowTest, UserIllegalCallsAreRefused) {
@@ -319,7 +319,7 @@ TEST_F(FlowTest, UserIllegalCallsAreRefused) {
     };
     MenuDeal_Click();
     EXPECT_EQ(tried, 1);
-    EXPECT_EQ(cli::CheckHand(), "");
+    EXPECT_EQ(cli::CheckDealAndPlay(), "");
 }
 
 TEST_F(FlowTest, IllegalCodeFromAnEngineEndsTheAuction) {
