@@ -40,7 +40,9 @@ void FormBidTable::ReSize() {
     const FormTheHands& t = main_.Hands();
     // Button sizes from the card table's rows and columns.
     const int bw = std::max(15, (t.SouthTop() - t.CellHeight()) / 10);
-    const int bh = std::max(15, (t.EastLeft() - t.CellWidth()) / 7);
+    int bh = std::max(15, (t.EastLeft() - t.CellWidth()) / 7);
+    // On a wide table the box would reach over South's hand: it stays between the rows.
+    bh = std::min(bh, std::max(15, (t.SouthTop() - t.CellHeight()) / 5));
     const int boxW = Twips(8 * bw), boxH = Twips(5 * bh);
     const int tw = t.width(), th = t.height();
     box_ = QRect(tw / 2 - boxW / 2, th / 2 - boxH / 2, boxW, boxH);
@@ -58,7 +60,7 @@ void FormBidTable::ReSize() {
         for (int l = 1; l <= 7; ++l) place(s * 10 + l, l, s - 1, 1, 1);
     QFont f = font();
     f.setBold(true);
-    f.setPointSize(std::max(4, std::min(Twips(bh), Twips(bw)) / 3));
+    f.setPixelSize(std::max(4, std::min(Twips(bw) * 10 / 32, Twips(bh) * 10 / 25)));
     for (QPushButton* b : buttons_)
         if (b) b->setFont(f);
     resize(box_.size());
