@@ -50,6 +50,8 @@ public:
         (void)player, (void)trick, (void)card;
     }
     virtual void TrickWinner(int player, int trick) { (void)player, (void)trick; }
+    // Empties one cell (a card taken back).
+    virtual void ResetTableEntry(int player, int trick) { (void)player, (void)trick; }
 };
 
 // The bidding box, which takes the user's calls.

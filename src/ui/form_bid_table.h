@@ -1,0 +1,47 @@
+// The bidding box: the buttons through which the user makes South's calls.
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+#include "core/host.h"
+
+class QPushButton;
+
+namespace kestrel::ui {
+
+class MDIKSTR;
+
+class FormBidTable : public QWidget, public BidBoxView {
+    Q_OBJECT
+public:
+    explicit FormBidTable(MDIKSTR& main);
+
+    // BidBoxView: the user's turn, with the engine's call as the proposal.
+    void Propose(int call) override { DoHumanBid(call); }
+
+    // Lays the box out over the card table; BoxRect is its place in the table's pixels.
+    void ReSize();
+    QRect BoxRect() const { return box_; }
+    // Prepares the user's turn: the double button, the bids that may be made, the focus.
+    void DoHumanBid(int proposal);
+    // Focus on the proposed call (on) or on Pass (off).
+    void FocusOnProposal(bool on);
+    void bidtable_Click(int index);
+
+    QPushButton* Button(int index) const { return buttons_[index]; }
+    int Proposal() const { return proposal_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    MDIKSTR& main_;
+    QPushButton* buttons_[58] = {};
+    QRect box_;
+    int proposal_ = 0;
+    bool busy_ = false;
+};
+
+}  // namespace kestrel::ui
