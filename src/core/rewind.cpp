@@ -25,9 +25,9 @@ void TakeBackCard(int owner, int card, int trick) {
     G.SuitInfo[owner][s].Length += 1;
     if (G.SuitInfo[owner][s].KnownVoid) {
         G.SuitInfo[owner][s].KnownVoid = 0;
-        if (G.Play.DiscardSignalSuit == s) {
-            G.Play.DiscardSignalSuit = 0;
-            G.Play.DiscardSignalTrick = 0;
+        if (G.Play.DiscardSignalSuit[owner] == s) {
+            G.Play.DiscardSignalSuit[owner] = 0;
+            G.Play.DiscardSignalTrick[owner] = 0;
         }
     }
     // The tricks-played window forgets it.

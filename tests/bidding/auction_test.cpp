@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         JumpCase{"OverTheOvercall", East, "1H 1S 3S", West, 1, true},
         JumpCase{"OpeningIsNoJump", North, "3N", North, 1, false},
         JumpCase{"NoCallNoJump", North, "1H P", West, 1, false}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& p) { return p.param.name; });
 
 TEST_F(AuctionTest, JumpFlagsFollowTheCalls) {
     Deal(kDeal, North);
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, IllegalCode,
                                            IllegalCase{"InsufficientBid", "1H", MakeBid(1, Diamonds)},
                                            IllegalCase{"StrainSix", "", 61},
                                            IllegalCase{"DoubleWithoutContract", "P", Double}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& p) { return p.param.name; });
 
 TEST_F(AuctionTest, NoDecisionIsAPass) {
     Deal(kDeal, North);

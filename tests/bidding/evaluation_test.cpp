@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         HandCase{"TimidYarborough", "8765.876.876.T93", 0, 0, 0, 0, 5, 0, 0, 0},
         // A Reckless seat counts 2 more.
         HandCase{"RecklessOffset", "A.5432.5432.5432", 4, 8, 7, 2, 0, 0, 0, 0}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& p) { return p.param.name; });
 
 TEST_F(AuctionTest, SuitRecordsOfTheExampleDeal) {
     Deal("S:K.QJ.Q32.AK87654 T943.A92.K54.QJ2 AQJ2.KT543.AJT9. 8765.876.876.T93", South);

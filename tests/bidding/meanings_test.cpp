@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         MeaningCase{"MinorGameAfterRoundOne", North, "1D P 1S P 2D P 5D", South, 16, 18,
                     "Bidding a minor to game, unless it is the first round, means having  29 points minus "
                     "south`s partner`s minimum points of  13 for the minimum point count of  16. "}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& p) { return p.param.name; });
 
 TEST_F(AuctionTest, DescribeCallDoesNothingOutsideTheAuction) {
     Deal(kDeal, North);

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScoreCliCase{"OpponentsVulnerableOnly",
                      {"--contract", "4SX", "--declarer", "S", "--tricks", "8", "--ew-games", "1"},
                      {0, 0}, {0, 300}, "You Set"}),
-    [](const ::testing::TestParamInfo<ScoreCliCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ScoreCliCase>& p) { return std::string(p.param.name); });
 
 TEST_F(CliScoreTest, ScorePrintsPointsAndExplanation) {
     CliRun r = RunKestrel({"score", "--contract", "4SX", "--declarer", "S", "--tricks", "8", "--ns-games", "1",
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"Games", {"--contract", "4S", "--declarer", "S", "--tricks", "7", "--ns-games", "2"},
                  "--ns-games must be 0 or 1"},
         BadInput{"Missing", {"--contract", "4S", "--declarer", "S"}, "--tricks"}),
-    [](const ::testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<BadInput>& p) { return std::string(p.param.name); });
 
 // The rubber from hand 1: every point of the totals comes from a hand printed or the bonus.
 TEST_F(CliScoreTest, RubberFromOneAddsUp) {

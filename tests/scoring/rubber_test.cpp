@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
         HandCase{"NoTricksAtAll", 7, NoTrump, 0, North, 0, false, 0, 0, 650, "You Set",
                  "The offense set. The defense gets 50 for each trick the offense set by. The totals "
                  "points to put above the line are  650."}),
-    [](const ::testing::TestParamInfo<HandCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<HandCase>& p) { return std::string(p.param.name); });
 
 // ---------------------------------------------------------------------------------------------
 // Games and part scores across hands.
@@ -301,7 +301,7 @@ INSTANTIATE_TEST_SUITE_P(
         // One point more and the rubber is ours although they won it.
         RubberCase{"OnePointMoreWins", {{}, {0, 0, 100}, {}, {}}, {0, 971, 0}, East, 4, Spades,
                    "They get a 750 bonus for winning 2 out of 2. ", 2, 750, "You Win"}),
-    [](const ::testing::TestParamInfo<RubberCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<RubberCase>& p) { return std::string(p.param.name); });
 
 TEST_F(ScoringTest, RubberTotalsShownBeforeTheWipe) {
     G.GameScore[1][1] = 120;
@@ -485,7 +485,7 @@ INSTANTIATE_TEST_SUITE_P(
         HonoursCase{"MinorDeclarer", Clubs, South, {"", "CA CK CQ CJ", "", "CT", ""}, 100, South},
         // East declares hearts with West the dummy holding all five.
         HonoursCase{"TheirDummy", Hearts, East, {"", "", "HA HK HQ HJ HT", "", ""}, 150, West}),
-    [](const ::testing::TestParamInfo<HonoursCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<HonoursCase>& p) { return std::string(p.param.name); });
 
 TEST_F(ScoringTest, ShowDummyScoresHonours) {
     const char* cards[5] = {"", "", "", "SA SK SQ SJ ST", ""};
@@ -566,7 +566,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // A won game is no part score: a fresh game after one won has none.
                       RestoreCase{"GameJustWonInRowOne", {{}, {0, 120, 40}, {}, {}}, 0, 0},
                       RestoreCase{"TwoGamesWonRowThreeEmpty", {{}, {0, 120, 0}, {0, 0, 110}, {}}, 0, 0}),
-    [](const ::testing::TestParamInfo<RestoreCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<RestoreCase>& p) { return std::string(p.param.name); });
 
 void FillScores() {
     G.GameScore[1][1] = 120;
