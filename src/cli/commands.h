@@ -9,6 +9,15 @@
 namespace kestrel::cli {
 
 using Action = std::function<int()>;
+
+// The options of the table every playing command shares: aggressiveness per seat, majors per
+// side and (where it applies) the vulnerability.
+struct TableOptions {
+    std::string aggressiveness, majors, vulnerable = "None";
+};
+void AddTableOptions(CLI::App* cmd, TableOptions& o, bool majors, bool vulnerable);
+// Starts from a fresh state with the options applied.
+void ApplyTableOptions(const TableOptions& o);
 class RecordingHost;
 
 void AddPlayCommand(CLI::App& app, Action& action);

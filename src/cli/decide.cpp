@@ -81,7 +81,8 @@ private:
 
 void AddDecideCommand(CLI::App& app, Action& action) {
     struct Options {
-        std::string deal, dealer, auction, play, aggressiveness, majors, vulnerable = "None";
+        std::string deal, dealer, auction, play;
+        TableOptions table;
         bool json = false;
     };
     auto o = std::make_shared<Options>();
@@ -91,14 +92,9 @@ void AddDecideCommand(CLI::App& app, Action& action) {
     cmd->add_option("--auction", o->auction, "Calls so far, from the dealer: \"1H P 2H\"");
     cmd->add_option("--play", o->play, "Cards played so far: \"SA S2 ...\"");
     cmd->add_flag("--json", o->json, "Print one JSON object");
-    cmd->add_option("--aggressiveness", o->aggressiveness, "Per seat, as S=2,W=2,N=2,E=2");
-    cmd->add_option("--majors", o->majors, "Per side, as NS=4,EW=5");
-    cmd->add_option("--vulnerable", o->vulnerable, "None, NS, EW or All");
+    AddTableOptions(cmd, o->table, true, true);
     action = [o]() {
-        ResetAllState();
-        ApplyAggressiveness(o->aggressiveness);
-        ApplyMajors(o->majors);
-        ApplyVulnerability(o->vulnerable);
+        ApplyTableOptions(o->table);
         DecideHost host;
         int owner[53];
         ParseResult r = ParseDeal(o->deal, owner);

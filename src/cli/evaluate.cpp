@@ -45,18 +45,18 @@ nlohmann::json SeatJson(int seat) {
 
 void AddEvaluateCommand(CLI::App& app, Action& action) {
     struct Options {
-        std::string deal, dealer = "S", aggressiveness;
+        std::string deal, dealer = "S";
+        TableOptions table;
         bool json = false;
     };
     auto o = std::make_shared<Options>();
     CLI::App* cmd = app.add_subcommand("evaluate", "The evaluation of each seat's hand");
     cmd->add_option("--deal", o->deal, "The deal, as N:AKQ2.J54.T98.765 ...")->required();
     cmd->add_option("--dealer", o->dealer, "Dealer: S, W, N or E (default S)");
-    cmd->add_option("--aggressiveness", o->aggressiveness, "Per seat, as S=2,W=2,N=2,E=2");
+    AddTableOptions(cmd, o->table, false, false);
     cmd->add_flag("--json", o->json, "Print one JSON object");
     action = [o]() {
-        ResetAllState();
-        ApplyAggressiveness(o->aggressiveness);
+        ApplyTableOptions(o->table);
         int owner[53];
         ParseResult r = ParseDeal(o->deal, owner);
         if (!r.ok) throw CliError{r.error};

@@ -10,7 +10,8 @@ namespace kestrel::cli {
 void AddPlayCommand(CLI::App& app, Action& action) {
     struct Options {
         int hand = 1;
-        std::string dealer, aggressiveness, majors, vulnerable = "None";
+        std::string dealer;
+        TableOptions table;
         bool why = false, json = false, pbn = false;
     };
     auto o = std::make_shared<Options>();
@@ -20,14 +21,9 @@ void AddPlayCommand(CLI::App& app, Action& action) {
     cmd->add_flag("--why", o->why, "Show every decision's reasons");
     cmd->add_flag("--json", o->json, "Print one JSON object");
     cmd->add_flag("--pbn", o->pbn, "Print a game record");
-    cmd->add_option("--aggressiveness", o->aggressiveness, "Per seat, as S=2,W=2,N=2,E=2");
-    cmd->add_option("--majors", o->majors, "Per side, as NS=4,EW=5");
-    cmd->add_option("--vulnerable", o->vulnerable, "None, NS, EW or All");
+    AddTableOptions(cmd, o->table, true, true);
     action = [o]() {
-        ResetAllState();
-        ApplyAggressiveness(o->aggressiveness);
-        ApplyMajors(o->majors);
-        ApplyVulnerability(o->vulnerable);
+        ApplyTableOptions(o->table);
         int dealer = o->dealer.empty() ? DefaultDealer(o->hand) : ParseSeat(o->dealer);
         RecordingHost host;
         PlayHandNumber(o->hand, dealer, host);

@@ -80,20 +80,17 @@ std::string RubberText(int from, int maxHands, bool& ended) {
 void AddRubberCommand(CLI::App& app, Action& action) {
     struct Options {
         int from = 1, maxHands = 200;
-        std::string aggressiveness, majors;
+        TableOptions table;
     };
     auto o = std::make_shared<Options>();
     CLI::App* cmd = app.add_subcommand("rubber", "The computer plays hands until a rubber ends");
     cmd->add_option("--from", o->from, "First hand number, 1 to 32767");
     cmd->add_option("--max-hands", o->maxHands, "Give up after this many hands");
-    cmd->add_option("--aggressiveness", o->aggressiveness, "Per seat, as S=2,W=2,N=2,E=2");
-    cmd->add_option("--majors", o->majors, "Per side, as NS=4,EW=5");
+    AddTableOptions(cmd, o->table, true, false);
     action = [o]() {
         if (o->from < 1 || o->from > 32767) throw CliError{"--from must be 1 to 32767"};
         if (o->maxHands < 1) throw CliError{"--max-hands must be at least 1"};
-        ResetAllState();
-        ApplyAggressiveness(o->aggressiveness);
-        ApplyMajors(o->majors);
+        ApplyTableOptions(o->table);
         bool ended = false;
         std::cout << RubberText(o->from, o->maxHands, ended);
         return ended ? 0 : 1;

@@ -251,7 +251,8 @@ void AddSelfplayCommand(CLI::App& app, Action& action) {
     struct Options {
         int from = 1, count = 100;
         bool check = false, signature = false;
-        std::string pbn, aggressiveness, majors;
+        std::string pbn;
+        TableOptions table;
     };
     auto o = std::make_shared<Options>();
     CLI::App* cmd = app.add_subcommand("selfplay", "The computer plays many hands in a row");
@@ -260,13 +261,10 @@ void AddSelfplayCommand(CLI::App& app, Action& action) {
     cmd->add_flag("--check", o->check, "Verify the invariants after every hand");
     cmd->add_flag("--signature", o->signature, "Print one hash of every call and card chosen");
     cmd->add_option("--pbn", o->pbn, "Write every hand's game record to this file");
-    cmd->add_option("--aggressiveness", o->aggressiveness, "Per seat, as S=2,W=2,N=2,E=2");
-    cmd->add_option("--majors", o->majors, "Per side, as NS=4,EW=5");
+    AddTableOptions(cmd, o->table, true, false);
     action = [o]() {
         if (o->from < 1 || o->count < 0) throw CliError{"--from must be at least 1 and --count not negative"};
-        ResetAllState();
-        ApplyAggressiveness(o->aggressiveness);
-        ApplyMajors(o->majors);
+        ApplyTableOptions(o->table);
         std::ofstream pbn;
         if (!o->pbn.empty()) {
             pbn.open(o->pbn);
