@@ -49,6 +49,16 @@ void FormContinue::ShowResult(const std::string& caption, const std::string& bid
     setFixedSize(Twips(2445), Twips(2000) - Twips(400));
 }
 
+void FormContinue::SetResultLabels(const std::string& bidText, const std::string& makingText) {
+    bid_->setText(QString::fromStdString(bidText));
+    making_->setText(QString::fromStdString(makingText));
+}
+
+void FormContinue::SetCaption(const std::string& caption) {
+    caption_ = QString::fromStdString(caption);
+    if (parentWidget()) parentWidget()->setWindowTitle(caption_);
+}
+
 void FormContinue::FocusButton() { button_->setFocus(Qt::OtherFocusReason); }
 
 void FormContinue::ComWaitForYou_Click() {

@@ -367,6 +367,7 @@ void FormTheHands::ResetForm() {
     directionsShown_ = false;
     rewind_->hide();
     main_.ResetInfoCaptions();
+    main_.ResetToolWindows();
     update();
 }
 

@@ -19,10 +19,15 @@
 #include "core/flow.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "scoring/rubber.h"
 #include "ui/card_renderer.h"
+#include "ui/form_all_bids_table.h"
 #include "ui/form_bid_table.h"
+#include "ui/form_cards_played.h"
 #include "ui/form_continue.h"
+#include "ui/form_score.h"
 #include "ui/form_the_hands.h"
+#include "ui/form_why.h"
 #include "ui/qt_host.h"
 #include "ui/twips.h"
 
@@ -35,6 +40,8 @@ constexpr int kMinWidthTwips = 5500;
 constexpr int kMinHeightTwips = 4850;
 // The card table's left edge when tool windows stand beside it.
 constexpr int kTableLeftTwips = 1650;
+// The room the card table leaves at its right for the Why window.
+constexpr int kWhyRoomTwips = 2400;
 
 const char* const kVersion = "Version 1.0.0";
 
@@ -124,7 +131,21 @@ MDIKSTR::MDIKSTR(QWidget* parent) : QMainWindow(parent) {
     continueSub_->setObjectName("FormContinueWindow");
     continueSub_->setWindowTitle("Continue");
     continueSub_->installEventFilter(this);
+    continueSub_->setAttribute(Qt::WA_DeleteOnClose, false);
     continueSub_->hide();
+    connect(continueSub_, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates o, Qt::WindowStates n) {
+                ActivationChanged(Window::Continue, o, n);
+            });
+
+    bids_ = new FormAllBidsTable(*this);
+    bidsSub_ = AddToolWindow(bids_, "FormAllBidsTableWindow", "Bids Made");
+    played_ = new FormCardsPlayed(*this);
+    playedSub_ = AddToolWindow(played_, "FormCardsPlayedWindow", "Played");
+    why_ = new FormWhy(*this);
+    whySub_ = AddToolWindow(why_, "FormWhyWindow", "Why Would I play that");
+    score_ = new FormScore(*this);
+    scoreSub_ = AddToolWindow(score_, "FormScoreWindow", "US  THEM");
 
     host_ = new QtHost(*this);
     BuildMenus();
@@ -134,6 +155,37 @@ MDIKSTR::MDIKSTR(QWidget* parent) : QMainWindow(parent) {
 MDIKSTR::~MDIKSTR() {
     delete host_;
     cdtTerm();
+}
+
+QMdiSubWindow* MDIKSTR::AddToolWindow(QWidget* form, const char* name, const QString& caption) {
+    QMdiSubWindow* sub = area_->addSubWindow(
+        form, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
+    sub->setObjectName(name);
+    sub->setWindowTitle(caption);
+    // Closing only unloads: the window and its cells live as long as the main window.
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->installEventFilter(this);
+    sub->hide();
+    Window w = form == bids_ ? Window::Bids
+               : form == played_ ? Window::CardsPlayed
+               : form == why_ ? Window::Why
+                              : Window::Score;
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+            [this, w](Qt::WindowStates o, Qt::WindowStates n) { ActivationChanged(w, o, n); });
+    return sub;
+}
+
+QMdiSubWindow* MDIKSTR::SubWindow(Window w) const {
+    switch (w) {
+        case Window::Hands: return handsSub_;
+        case Window::BidTable: return bidSub_;
+        case Window::Continue: return continueSub_;
+        case Window::Bids: return bidsSub_;
+        case Window::CardsPlayed: return playedSub_;
+        case Window::Why: return whySub_;
+        case Window::Score: return scoreSub_;
+        default: return nullptr;
+    }
 }
 
 QAction* MDIKSTR::AddItem(QMenu* menu, const QString& caption, const char* name, bool checkable) {
@@ -241,36 +293,37 @@ void MDIKSTR::BuildMenus() {
     }
     QMenu* clear = menu("Clear Scores", "MenuClearScores", options);
     // The score resets belong to the scoring engine; the menu only asks for them.
+    // The scoring engine clears the records and, while the pad is open, its labels.
     connect(AddItem(clear, "Clear Score Pad", "MenuClearScorePad"), &QAction::triggered, this,
-            [] {
-                // Scoring engine call site: ClearScorePad() (not built yet; does nothing).
-            });
+            [] { kestrel::MenuClearScorePad(); });
     connect(AddItem(clear, "Clear Rubber Scores", "MenuClearRubberScores"), &QAction::triggered,
-            this, [this] {
-                // Scoring engine call site: ClearRubberScores() (not built yet; does nothing).
-                RubbersCaption();
-            });
+            this, [] { kestrel::MenuClearRubberScores(); });
     connect(AddItem(clear, "Clear All Scores", "MenuClearAllScores"), &QAction::triggered, this,
-            [this] {
-                // Scoring engine call sites: ClearScorePad(), ClearRubberScores().
-                RubbersCaption();
-            });
+            [] { kestrel::MenuClearAllScores(); });
     connect(AddItem(options, "Dont &Score Hand", "MenuDontScoreHand", true), &QAction::toggled,
             this, [flag](bool on) { G.Options.DontScoreHand = flag(on); });
 
     // View.
     QMenu* view = menu("&View", "MenuView");
-    connect(AddItem(view, "Show &Bids Made", "MenuShowBids"), &QAction::triggered, this,
-            [this] { ShowChild(Window::Bids); });
+    connect(AddItem(view, "Show &Bids Made", "MenuShowBids"), &QAction::triggered, this, [this] {
+        ShowChild(Window::Bids);
+        BidsShownOnRequest = -1;
+    });
     connect(AddItem(view, "Show &Cards Played", "MenuShowCardsPlayed"), &QAction::triggered, this,
             [this] { ShowChild(Window::CardsPlayed); });
     connect(AddItem(view, "Show &Score", "MenuShowScore"), &QAction::triggered, this,
             [this] { ShowChild(Window::Score); });
     view->addSeparator();
     connect(AddItem(view, "Show P&oints", "MenuShowPoints", true), &QAction::toggled, this,
-            [flag](bool on) { G.Options.ShowPoints = flag(on); });
+            [this, flag](bool on) {
+                G.Options.ShowPoints = flag(on);
+                if (G.BidsShown) bids_->ShowHandInfo();
+            });
     connect(AddItem(view, "Show &QT", "MenuShowQuickTricks", true), &QAction::toggled, this,
-            [flag](bool on) { G.Options.ShowQT = flag(on); });
+            [this, flag](bool on) {
+                G.Options.ShowQT = flag(on);
+                if (G.BidsShown) bids_->ShowHandInfo();
+            });
     AddItem(view, "RubbersWon\\Lost", "MenuShowWonLostRubbers");
     AddItem(view, "HandNumber", "MenuHandNumber");
 
@@ -280,13 +333,16 @@ void MDIKSTR::BuildMenus() {
             [this, flag](bool on) {
                 G.Options.BidsAlwaysUp = flag(on);
                 on ? ShowChild(Window::Bids) : HideChild(Window::Bids);
-                LayOut();
+                LayOutUnlessShifted();
             });
     connect(AddItem(up, "&Cards Played", "MenuCardsPlayedUp", true), &QAction::toggled, this,
             [this, flag](bool on) {
                 G.Options.CardsPlayedAlwaysUp = flag(on);
-                on ? ShowChild(Window::CardsPlayed) : HideChild(Window::CardsPlayed);
-                LayOut();
+                if (on)
+                    ShowChild(Window::CardsPlayed);
+                else
+                    RequestClose(Window::CardsPlayed);
+                LayOutUnlessShifted();
             });
     connect(AddItem(up, "&Faces", "MenuFaces", true), &QAction::toggled, this,
             [this, flag](bool on) {
@@ -296,12 +352,18 @@ void MDIKSTR::BuildMenus() {
     connect(AddItem(up, "&Score", "MenuScoreUp", true), &QAction::toggled, this,
             [this, flag](bool on) {
                 G.Options.ScoreAlwaysUp = flag(on);
-                on ? ShowChild(Window::Score) : HideChild(Window::Score);
-                LayOut();
+                if (on)
+                    ShowChild(Window::Score);
+                else
+                    RequestClose(Window::Score);  // refused while the hand is being scored
+                LayOutUnlessShifted();
             });
     connect(AddItem(up, "&Why", "MenuWhy", true), &QAction::toggled, this, [this, flag](bool on) {
         G.Options.WhyAlwaysUp = flag(on);
-        on ? ShowChild(Window::Why) : HideChild(Window::Why);
+        if (on)
+            ShowChild(Window::Why);
+        else
+            RequestClose(Window::Why);
     });
 
     // Help.
@@ -403,6 +465,12 @@ void MDIKSTR::Load() {
     ApplyBackground();
     ShowChild(Window::Hands);
     LayOut();
+    // The windows kept always up open with the program.
+    if (Checked("MenuBidsUp")) ShowChild(Window::Bids);
+    if (Checked("MenuCardsPlayedUp")) ShowChild(Window::CardsPlayed);
+    if (Checked("MenuScoreUp")) ShowChild(Window::Score);
+    if (Checked("MenuWhy")) ShowChild(Window::Why);
+    LayOut();
     hands_->SetPipOrder();
     hands_->ShowDeck();
 }
@@ -423,10 +491,10 @@ void MDIKSTR::DisplayInfo() {
     findChild<QAction*>("MenuShowPoints")
         ->setText(QString::fromStdString("Points = " + Str(south.Points)));
     // Quick tricks are kept in halves; a half shows as .5.
-    QString qt = QString::fromStdString(Str(south.QuickTrickHalves / 2));
-    if (south.QuickTrickHalves % 2) qt += ".5";
+    QString qt = QString::fromStdString(QuickTricksText(south.QuickTrickHalves));
     findChild<QAction*>("MenuShowQuickTricks")->setText("QT = " + qt);
-    // The bids-made window's cells are written by that window once it exists.
+    // The points and quick-tricks cells of the bids-made window.
+    if (G.BidsShown) bids_->ShowHandInfo();
 }
 
 void MDIKSTR::SetHandNumberCaption(const std::string& text) {
@@ -437,8 +505,25 @@ void MDIKSTR::SetRubbersCaption(const std::string& text) {
     findChild<QAction*>("MenuShowWonLostRubbers")->setText(QString::fromStdString(text));
 }
 
-void MDIKSTR::SetWhy(const std::string&) {
-    // The Why window comes with the history windows.
+void MDIKSTR::SetWhy(const std::string& text) {
+    if (G.WhyShown) why_->SetText(text);
+}
+
+void MDIKSTR::SetResultLabels(const std::string& bidText, const std::string& makingText) {
+    continue_->SetResultLabels(bidText, makingText);
+}
+
+void MDIKSTR::SetContinueCaption(const std::string& caption) {
+    continue_->SetCaption(caption);
+    continueSub_->setWindowTitle(QString::fromStdString(caption));
+}
+
+void MDIKSTR::SetScoreLabel(ScoreLabel label, int index, const std::string& text) {
+    if (G.ScoreShown) score_->SetLabel(label, index, QString::fromStdString(text));
+}
+
+void MDIKSTR::RefreshScore() {
+    if (G.ScoreShown) score_->update();
 }
 
 void MDIKSTR::ResetContinue() { continue_->ResetContinue(); }
@@ -450,7 +535,14 @@ void MDIKSTR::ShowResult(const std::string& caption, const std::string& bidLabel
     continueSub_->adjustSize();
 }
 
+void MDIKSTR::Centre(QMdiSubWindow* sub) {
+    QSize a = area_->viewport()->size(), s = sub->size();
+    sub->move(a.width() / 2 - s.width() / 2, a.height() / 2 - s.height() / 2);
+}
+
 void MDIKSTR::ShowChild(Window w) {
+    const QSize a = area_->viewport()->size();
+    const bool tableShifted = handsSub_->x() != 0;
     switch (w) {
         case Window::Hands:
             G.HandsShown = -1;
@@ -468,16 +560,86 @@ void MDIKSTR::ShowChild(Window w) {
             continueSub_->setWindowTitle(continue_->Caption());
             continueSub_->adjustSize();
             // Centred in the main window.
-            QSize a = area_->viewport()->size(), s = continueSub_->size();
-            continueSub_->move(a.width() / 2 - s.width() / 2, a.height() / 2 - s.height() / 2);
+            Centre(continueSub_);
             continueSub_->show();
             continueSub_->raise();
             continue_->FocusButton();
             break;
         }
+        case Window::Bids:
+            if (!G.BidsShown) {
+                // Loading: beside the shifted card table at its remembered height, or centred.
+                bidsSub_->adjustSize();
+                if (tableShifted) {
+                    const int top = Twips(G.BidsWindowTop);
+                    bidsSub_->move(0, a.height() > top + bidsSub_->height() ? top : 0);
+                } else {
+                    Centre(bidsSub_);
+                }
+                bids_->ClearTable();
+                bids_->ShowHandInfo();
+                G.BidsShown = -1;
+            }
+            bidsSub_->show();
+            bidsSub_->raise();
+            area_->setActiveSubWindow(bidsSub_);
+            bids_->Form_Activate();
+            break;
+        case Window::CardsPlayed:
+            if (!G.CardsPlayedShown) {
+                G.CardsPlayedShown = -1;
+                playedSub_->adjustSize();
+                if (tableShifted) {
+                    const int top = Twips(G.CardsPlayedWindowTop);
+                    const int h = playedSub_->height();
+                    playedSub_->move(0, a.height() > top + h ? top : a.height() - h);
+                } else {
+                    Centre(playedSub_);
+                }
+                // The whole play so far.
+                played_->ResetAll();
+                played_->Rebuild();
+            }
+            playedSub_->show();
+            playedSub_->raise();
+            area_->setActiveSubWindow(playedSub_);
+            break;
+        case Window::Score:
+            if (!G.ScoreShown) {
+                scoreSub_->adjustSize();
+                const int wPad = scoreSub_->width();
+                if (handsSub_->width() > 0) {
+                    // At the top, at the remembered position when the main window is wide
+                    // enough, else against its right edge.
+                    const int left = Twips(G.ScoreWindowTop);
+                    scoreSub_->move(a.width() > left + wPad ? left : a.width() - wPad, 0);
+                } else {
+                    Centre(scoreSub_);
+                }
+                // Filled from the score records: only the values above 0.
+                score_->EmptyLabels();
+                G.ScoreShown = -1;
+                LoadScorePad();
+            }
+            scoreSub_->show();
+            scoreSub_->raise();
+            area_->setActiveSubWindow(scoreSub_);
+            break;
+        case Window::Why:
+            if (!G.WhyShown) {
+                whySub_->show();
+                // The table makes room for the window, which docks at its right.
+                G.WhyShown = -1;
+                LayOut();
+                DockWhy();
+                why_->Form_Load();
+                // During a hand the focus stays with the card table.
+                if ((G.HandsShown && G.Dealing) || G.PlayInProgress) FocusTable();
+            }
+            whySub_->show();
+            break;
         default:
-            // The score pad, the bids-made, tricks-played and Why windows and the walk-through
-            // come with their own windows.
+            // The walk-through's window comes with the walk-through.
             break;
     }
 }
@@ -488,16 +650,164 @@ void MDIKSTR::HideChild(Window w) {
             G.BidTableShown = 0;
             bidSub_->hide();
             break;
-        case Window::Continue:
-            G.ContinueShown = 0;
-            continueSub_->hide();
-            break;
         case Window::Hands:
             G.HandsShown = 0;
             handsSub_->hide();
             break;
+        case Window::Bids:
+            // Hidden, still loaded: the calls keep being written.
+            bidsSub_->hide();
+            break;
+        case Window::CardsPlayed:
+            playedSub_->hide();
+            break;
+        case Window::Continue:
+        case Window::Score:
+        case Window::Why:
+            Unload(w);
+            break;
         default: break;
     }
+}
+
+void MDIKSTR::Unload(Window w) {
+    QMdiSubWindow* sub = SubWindow(w);
+    if (sub) sub->hide();
+    switch (w) {
+        case Window::Bids:
+            G.BidsShown = 0;
+            BidsShownOnRequest = 0;
+            break;
+        case Window::CardsPlayed: G.CardsPlayedShown = 0; break;
+        case Window::Score: G.ScoreShown = 0; break;
+        case Window::Continue: G.ContinueShown = 0; break;
+        case Window::Why:
+            G.WhyShown = 0;
+            LayOut();
+            break;
+        default: break;
+    }
+}
+
+bool MDIKSTR::RequestClose(Window w) {
+    // While the program ends every window may close.
+    if (!G.Ending) {
+        switch (w) {
+            case Window::Bids:
+                if (Checked("MenuBidsUp") || G.Dealing) return false;
+                break;
+            case Window::CardsPlayed:
+                if (Checked("MenuCardsPlayedUp")) return false;
+                break;
+            case Window::Why:
+                if (Checked("MenuWhy")) return false;
+                break;
+            case Window::Score:
+                if (Checked("MenuScoreUp") || G.Scoring) return false;
+                break;
+            default: break;
+        }
+    }
+    if (w == Window::Continue) {
+        // Closing the Continue window ends the wait it serves, as the button does.
+        continue_->ComWaitForYou_Click();
+        return true;
+    }
+    Unload(w);
+    return true;
+}
+
+void MDIKSTR::ActivationChanged(Window w, Qt::WindowStates oldState, Qt::WindowStates newState) {
+    const bool was = oldState & Qt::WindowActive, is = newState & Qt::WindowActive;
+    if (is && !was) {
+        if (w == Window::Bids && G.BidsShown) bids_->Form_Activate();
+        // The Why window passes the focus on to the card table.
+        if (w == Window::Why && G.HandsShown)
+            QTimer::singleShot(0, this, [this] { FocusTable(); });
+    } else if (was && !is) {
+        // Acted on once the activation has settled, unless the window is active again.
+        QTimer::singleShot(0, this, [this, w] { LostFocus(w); });
+    }
+}
+
+void MDIKSTR::LostFocus(Window w) {
+    QMdiSubWindow* sub = SubWindow(w);
+    if (!sub || area_->activeSubWindow() == sub || !sub->isVisible()) return;
+    switch (w) {
+        case Window::Bids:
+            if (G.BidsShown && !Checked("MenuBidsUp")) {
+                bidsSub_->hide();
+                BidsShownOnRequest = 0;
+            }
+            break;
+        case Window::CardsPlayed:
+            if (G.CardsPlayedShown && !Checked("MenuCardsPlayedUp")) playedSub_->hide();
+            break;
+        case Window::Why:
+            if (G.WhyShown && !Checked("MenuWhy")) whySub_->hide();
+            break;
+        case Window::Score:
+            if (G.ScoreShown && !Checked("MenuScoreUp")) RequestClose(Window::Score);
+            break;
+        case Window::Continue:
+            // Unloads itself, which counts as Continue; not during the walk-through.
+            if (G.ContinueShown && !G.TutorialRunning) RequestClose(Window::Continue);
+            break;
+        default: break;
+    }
+}
+
+void MDIKSTR::DockWhy() {
+    if (!whySub_ || !G.WhyShown) return;
+    constexpr int p = 1;  // one pixel
+    const int left = handsSub_->x() + handsSub_->width() + 2 * p;
+    // Already docked: nothing to do.
+    if (whySub_->x() == left) return;
+    whySub_->move(left, 0);
+    // Inside the main window it fills the room at the right, the text box with it.
+    const QSize a = area_->viewport()->size();
+    if (left < a.width()) {
+        whySub_->resize(std::max(1, a.width() - (left + 8 * p)), std::max(1, a.height() - 50 * p));
+        why_->SizeText(whySub_->width() - 8, whySub_->height() - 50);
+    }
+}
+
+void MDIKSTR::FocusTable() {
+    if (!G.HandsShown) return;
+    area_->setActiveSubWindow(handsSub_);
+    hands_->setFocus(Qt::OtherFocusReason);
+}
+
+void MDIKSTR::KeepToolsInPlace() {
+    // 1. Beside a shifted card table the score pad and the history windows keep to the left.
+    if (handsSub_->x() != 0) {
+        const std::pair<int, QMdiSubWindow*> tools[] = {
+            {G.ScoreShown, scoreSub_}, {G.BidsShown, bidsSub_}, {G.CardsPlayedShown, playedSub_}};
+        for (auto [shown, sub] : tools)
+            if (shown && sub->x() != 0) sub->move(0, sub->y());
+    }
+    // 2. The Continue window while the pad is not scoring.
+    if (!G.Scoring && G.ContinueShown) continue_->ActivateContinue();
+    // 3. The Why window stays at the top, flush with the card table's right edge.
+    if (G.WhyShown) {
+        if (whySub_->y() != 0) whySub_->move(whySub_->x(), 0);
+        const int left = handsSub_->x() + handsSub_->width();
+        if (whySub_->x() != left) whySub_->move(left, whySub_->y());
+    }
+}
+
+void MDIKSTR::ResetToolWindows() {
+    // The bids-made window empties, and goes away unless it is kept up.
+    if (G.BidsShown) {
+        bids_->ClearTable();
+        if (!Checked("MenuBidsUp")) HideChild(Window::Bids);
+    }
+    // The tricks-played window empties cell by cell.
+    if (G.CardsPlayedShown) played_->ResetAll();
+}
+
+void MDIKSTR::LayOutUnlessShifted() {
+    if (handsSub_->x() != Twips(kTableLeftTwips)) LayOut();
 }
 
 void MDIKSTR::LayOut() {
@@ -509,11 +819,14 @@ void MDIKSTR::LayOut() {
                    (G.ScoreShown && G.Options.ScoreAlwaysUp) || isMaximized();
     int left = toolsUp ? Twips(kTableLeftTwips) : 0;
     int height = a.height() - (isMaximized() ? 150 : 50);
-    handsSub_->setGeometry(left, 0, std::max(1, a.width() - left), std::max(1, height));
+    // Room at the right for the Why window when it is shown.
+    int right = G.WhyShown ? Twips(kWhyRoomTwips) : 0;
+    handsSub_->setGeometry(left, 0, std::max(1, a.width() - left - right), std::max(1, height));
     hands_->ReSize();
     bidTable_->ReSize();
     QRect box = bidTable_->BoxRect();
     bidSub_->setGeometry(box.translated(handsSub_->geometry().topLeft()));
+    DockWhy();
 }
 
 void MDIKSTR::resizeEvent(QResizeEvent* e) {
@@ -555,20 +868,24 @@ void MDIKSTR::closeEvent(QCloseEvent* e) {
 bool MDIKSTR::eventFilter(QObject* watched, QEvent* e) {
     if (watched == area_->viewport() && e->type() == QEvent::MouseButtonPress) {
         BackgroundClick();
-    } else if (watched == continueSub_ && e->type() == QEvent::Close) {
-        // Closing the Continue window ends the wait it serves, as the button does.
-        continue_->ComWaitForYou_Click();
-        return true;
+    } else if (e->type() == QEvent::Close) {
+        // A tool window's close button asks the window to close; the window itself stays.
+        for (Window w : {Window::Continue, Window::Bids, Window::CardsPlayed, Window::Why,
+                         Window::Score})
+            if (watched == SubWindow(w)) {
+                e->ignore();
+                RequestClose(w);
+                return true;
+            }
     }
     return QMainWindow::eventFilter(watched, e);
 }
 
 void MDIKSTR::BackgroundClick() {
-    // Tool windows opened on request close again; those kept up refuse. The windows answer
-    // for themselves once they exist.
-    if (G.BidsShown && !Checked("MenuBidsUp") && !G.Dealing) HideChild(Window::Bids);
-    if (G.CardsPlayedShown && !Checked("MenuCardsPlayedUp")) HideChild(Window::CardsPlayed);
-    if (G.ScoreShown && !Checked("MenuScoreUp") && !G.Scoring) HideChild(Window::Score);
+    // The windows opened on request close again; those that must stay up refuse.
+    if (G.BidsShown) RequestClose(Window::Bids);
+    if (G.CardsPlayedShown) RequestClose(Window::CardsPlayed);
+    if (G.ScoreShown) RequestClose(Window::Score);
 }
 
 void MDIKSTR::ApplyBackground() {

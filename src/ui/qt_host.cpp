@@ -5,7 +5,9 @@
 #include <QTime>
 
 #include "core/state.h"
+#include "ui/form_all_bids_table.h"
 #include "ui/form_bid_table.h"
+#include "ui/form_cards_played.h"
 #include "ui/form_continue.h"
 #include "ui/form_the_hands.h"
 #include "ui/main_window.h"
@@ -24,6 +26,8 @@ void QtHost::KeepAlive() {
     if (!wake_.isActive()) wake_.start();
     // Blocks while there is nothing to do: the wake timer or a user event ends the sleep.
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    // The tool windows stay beside the card table.
+    main_.KeepToolsInPlace();
     if (idleHook) idleHook();
 }
 
@@ -60,6 +64,8 @@ void QtHost::ShowWindow(Window w) { main_.ShowChild(w); }
 void QtHost::HideWindow(Window w) { main_.HideChild(w); }
 
 TableView& QtHost::Table() { return main_.Hands(); }
+BidsView& QtHost::Bids() { return main_.AllBids(); }
+CardsPlayedView& QtHost::CardsPlayed() { return main_.CardsPlayedForm(); }
 BidBoxView& QtHost::BidBox() { return main_.BidTable(); }
 InfoView& QtHost::Info() { return main_; }
 

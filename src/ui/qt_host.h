@@ -29,6 +29,8 @@ public:
     void HideWindow(Window w) override;
 
     TableView& Table() override;
+    BidsView& Bids() override;
+    CardsPlayedView& CardsPlayed() override;
     BidBoxView& BidBox() override;
     InfoView& Info() override;
 
