@@ -27,7 +27,10 @@ const PlayCase kOpeningLeads[] = {
     {"TheyStoleTheContract", "N:AJ52.Q96.AT6.AJ5 KT4.AJ84.Q95.K94 Q73.KT73.J83.Q82 986.52.K742.T763",
      "E", "1D 1S P 2S P P P", "", "W", "DK",
      "They stole the contract, since our partner bid this suit let`s lead it. "},
-    {"NoTrumpWithoutABiddableSuit", kNoTrump, "S", "1N P 3N P P P", "", "W", "S5",
+    // West: no four-card suit holds four points and none has five cards.
+    {"NoTrumpWithoutABiddableSuit",
+     "N:Q73.JT9.AT65.AK4 T96.875.842.QJ76 AK4.AK2.QJ3.T932 J852.Q643.K97.85", "S",
+     "1N P 3N P P P", "", "W", "H3",
      "No Trump is trump, we had no biddable suits, so 4th down for our longest &strongest"},
     {"LowerSingletonOfTwo", "N:AJ63.KT63.KT73.K KT52.Q952.Q962.9 Q74.AJ84.AJ85.A7 98.7.4.QJT865432",
      "S", "1S P 4S P P P", "", "W", "D4",
@@ -37,12 +40,15 @@ const PlayCase kOpeningLeads[] = {
     {"DummysLeastBidSuit", "N:AJ62.Q72.J84.Q95 KT5.AT6.AT73.J83 Q83.K94.K95.AT62 974.J853.Q62.K74",
      "N", "1C P 1S P 2C P 2D P 2H P 4S P P P", "", "W", "H3",
      "The Dummy bid Hearts the least number of times. "},
+    // West: no biddable suit, no singleton, no ace-king; the ace of trumps.
     {"TopOfNothingWithHighTrump",
-     "N:QJ3.654.A732.AQ7 72.QJT98.T98.KT5 KT9865.A32.J6.96 A4.K7.KQ54.J8432", "S",
+     "N:QJ3.654.A732.AQ7 72.QJT98.T98.KT5 KT9865.A3.KJ.962 A4.K72.Q654.J843", "S",
      "1S P 4S P P P", "", "W", "CJ",
      "Top of nothing, because we have trump higher than an 8. So don`t lead trump. "},
-    {"TopOfNothingWithAVoid", "N:AJ63.T6.AJ852.Q9 KT5.A85.KT74.AJ8 Q94.K74.Q963.KT7 872.QJ932..65432",
-     "S", "1S P 4S P P P", "", "W", "C6",
+    // West: best suit king-topped (no card from it), the other long suit below the ten, a void
+    // in diamonds and the eight of trumps on top.
+    {"TopOfNothingWithAVoid", "N:AJ63.T6.AJ852.Q9 KT5.AJ8.KT74.AJ8 Q94.Q74.Q963.KT5 872.K9532..76432",
+     "S", "1S P 4S P P P", "", "W", "C7",
      "Top of nothing, because we have a void. So don`t lead trump. "},
     {"TopOfNothingWithoutTrumps", "N:AJ852.T62.Q92.Q9 KT74.A85.AJ7.AJ8 Q963.K74.KT3.KT4 .QJ93.8654.76532",
      "S", "1S P 4S P P P", "", "W", "C7",
