@@ -27,6 +27,10 @@ constexpr const char* kDealDiscards =
 constexpr const char* kDealNoTrumpDiscards =
     "N:K76.Q54.AKQ.AK98 AQ32.KJ9.876543. JT9.AT87.JT9.QJT 854.632.2.765432";
 
+// 3N by South; East holds no club and the ace on top of each other suit.
+constexpr const char* kDealAllAces =
+    "N:K76.KQ5.KQ2.AK98 A432.A98.A76543. QJT.JT76.JT9.QJT 985.432.8.765432";
+
 class ChooseCardTest : public PlayTest, public ::testing::WithParamInterface<PlayCase> {};
 
 TEST_P(ChooseCardTest, PlaysTheRuleCardWithItsReasons) { ExpectDecision(GetParam()); }
@@ -111,6 +115,20 @@ const PlayCase kCases[] = {
     {"NoTrumpDiscardTheOneFreeSuit", kDealNoTrumpDiscards, "S",
      "1N 2S 2N P 3N 4H P P 4N P P P", "C2 CA", "E", "D3",
      "We are on the defense, in position 3. We are out and the trump is no trump. "},
+    // Three ace-topped suits: the first discard is the shortest of them in No Trump; the next,
+    // with no weak suit, comes from the longest.
+    {"NoTrumpEqualTopsSignalTheShorter", kDealAllAces, "S", "1N P 3N P P P", "C2 CA", "E", "H8",
+     "We are on the defense, in position 3. We are out and the trump is no trump. "},
+    {"NoWeakSuitDiscardFromTheLongest", kDealAllAces, "S", "1N P 3N P P P", "C2 CA H8 CT CK", "E",
+     "D3",
+     "We are on the defense, in position 2. We are out of the suit that was lead. The trump is no "
+     "trump. "},
+    // The heart ace has gone, so East's king-queen are winners: keep them, throw the longest.
+    {"WeakSuitOfWinnersKeptDiscardTheLongest",
+     "N:K76.J5.K.AKQJT98 A432.KQ.A765432. QJT.A76432.QJT9. 985.T98.8.765432", "S",
+     "1N P 3N P P P", "C2 CA S2 HA CK", "E", "D2",
+     "We are on the defense, in position 2. We are out of the suit that was lead. The trump is no "
+     "trump. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, ChooseCardTest, ::testing::ValuesIn(kCases),
