@@ -48,6 +48,12 @@ const PlayCase kOpeningLeads[] = {
     {"DummysLeastBidSuit", "N:AJ62.Q72.J84.Q95 KT5.AT6.AT73.J83 Q83.K94.K95.AT62 974.J853.Q62.K74",
      "N", "1C P 1S P 2C P 2D P 2H P 4S P P P", "", "W", "H3",
      "The Dummy bid Hearts the least number of times. "},
+    // Dummy bid clubs and hearts once each: the suit bid last counts.
+    {"DummysSuitGoLow", "N:AJ62.Q72.J84.Q95 KT5.AT6.AT73.J83 Q83.K94.K95.AT62 974.J853.Q62.K74",
+     "N", "1C P 1S P 2H P 4S P P P", "", "W", "H3", "The Dummy bid Hearts , so go low. "},
+    {"DummysSuitFromADoubleton",
+     "N:AJ62.Q72.J84.Q95 KT5.AT653.AT7.J8 Q83.K94.K95.AT62 974.J8.Q632.K743", "N",
+     "1C P 1S P 2H P 4S P P P", "", "W", "HJ", "The Dummy bid Hearts and you have 2"},
     // West: no biddable suit, no singleton, no ace-king; the ace of trumps.
     {"TopOfNothingWithHighTrump",
      "N:QJ3.654.A732.AQ7 72.QJT98.T98.KT5 KT9865.A3.KJ.962 A4.K72.Q654.J843", "S",
