@@ -23,12 +23,11 @@ void TakeBackCard(int owner, int card, int trick) {
     G.PlayedCard[owner][trick] = 0;
     // The suit is as long as before, and the owner is no longer known to be void in it.
     G.SuitInfo[owner][s].Length += 1;
-    if (G.SuitInfo[owner][s].KnownVoid) {
-        G.SuitInfo[owner][s].KnownVoid = 0;
-        if (G.Play.DiscardSignalSuit[owner] == s) {
-            G.Play.DiscardSignalSuit[owner] = 0;
-            G.Play.DiscardSignalTrick[owner] = 0;
-        }
+    G.SuitInfo[owner][s].KnownVoid = 0;
+    // The owner's first discard, when it was this card, is forgotten with its trick.
+    if (G.Play.DiscardSignalSuit[owner] == s && G.Play.DiscardSignalTrick[owner] + 1 == trick) {
+        G.Play.DiscardSignalSuit[owner] = 0;
+        G.Play.DiscardSignalTrick[owner] = 0;
     }
     // The tricks-played window forgets it.
     if (G.CardsPlayedShown) host.CardsPlayed().ResetTableEntry(owner, trick - 1);

@@ -309,17 +309,6 @@ void DefensiveLead() {
     bool noTrump = NoTrumpContract();
     InferPartnerLengths(leader);
 
-    // The suits led so far, and by partner.
-    bool ledBefore[5] = {};
-    int partnerLed[5] = {};
-    for (int t = 1; t <= G.TricksPlayed && t <= 13; ++t) {
-        int who = G.TrickLeader[t];
-        if (who < 1 || who > 4) continue;
-        int s = CardSuit(G.PlayedCard[who][t]);
-        if (s < 1 || s > 4) continue;
-        ledBefore[s] = true;
-        if (who == partner) ++partnerLed[s];
-    }
     auto secondRank = [](int suit) { return CardRank(NextLowerCard(suit, Top(suit))); };
 
     // 1. The last trick: our last card.
@@ -450,7 +439,7 @@ void DefensiveLead() {
 
     // 6. A suit already led that both declarer and the dummy still follow.
     for (int suit = 1; suit <= 4 && card == 0; ++suit) {
-        if (!ledBefore[suit] || KnownVoid(G.Declarer, suit) || CountInSuit(G.Dummy, suit) == 0 ||
+        if (!SuitLedBefore(suit) || KnownVoid(G.Declarer, suit) || CountInSuit(G.Dummy, suit) == 0 ||
             !Holds(suit))
             continue;
         int r2 = secondRank(suit);

@@ -20,6 +20,17 @@ constexpr const char* kHand5To11 =
     "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ SQ SA S7 S9 C6 S5 H5 D3 DT DJ H9 CA C2 "
     "C3 C7 HQ HK H6 H7 D5 S3 D6 HT CQ CK C4 CT";
 
+// 4S by South; East holds only hearts (ace-topped) and diamonds (king-topped).
+constexpr const char* kDealDiscards =
+    "N:QJ6.K76.AQ2.AK98 .AQJ98.KT876543. AKT987.T5.J9.QJT 5432.432..765432";
+// 3N by South; East holds no club: ace-topped spades, king-topped hearts, eight-high diamonds.
+constexpr const char* kDealNoTrumpDiscards =
+    "N:K76.Q54.AKQ.AK98 AQ32.KJ9.876543. JT9.AT87.JT9.QJT 854.632.2.765432";
+
+// 3N by South; East holds no club and the ace on top of each other suit.
+constexpr const char* kDealAllAces =
+    "N:K76.KQ5.KQ2.AK98 A432.A98.A76543. QJT.JT76.JT9.QJT 985.432.8.765432";
+
 class ChooseCardTest : public PlayTest, public ::testing::WithParamInterface<PlayCase> {};
 
 TEST_P(ChooseCardTest, PlaysTheRuleCardWithItsReasons) { ExpectDecision(GetParam()); }
@@ -69,6 +80,54 @@ const PlayCase kCases[] = {
      "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ SQ SA S7 S9", "E", "C6",
      "We are on the defense, in position 2. We are out of the suit that was lead. The trump is "
      "not no trump. We think know our partner is out of the suit that was lead but not out of "
+     "trump. "},
+    // Second hand low after the dummy's seven, then the king-queen beats it after all.
+    {"SecondThoughtsWinWithTheSecondCard",
+     "N:64.765.987.AKQJ2 T98.KJ98.KQ2.876 AKQJ.AT4.AJT.543 7532.Q32.6543.T9", "S",
+     "1S P 4S P P P", "CT CA C6 C3 D7", "E", "DK",
+     "We are on the defense, in position 2. the dummy has already played we don`t know where the "
+     "highest in Diamonds is so second hand low all that and now we change our mind, because our "
+     "partner is not taking this, and we were not either and our second highest is higher than "
+     "the highest card played and this trick has not been trumped "},
+    // East, out of trumps and clubs: the first discard shows the ace-topped hearts; the next
+    // throws from diamonds, the weak suit.
+    {"FirstDiscardShowsTheStrongSuit", kDealDiscards, "S", "1S P 4S P P P", "C2 CA", "E", "H8",
+     "We are on the defense, in position 3. We are out and we are losing unless we trump this "
+     "trick. We have no trump and though we would like to trump we must sluff. "},
+    {"LaterDiscardFromTheWeakSuit", kDealDiscards, "S", "1S P 4S P P P", "C2 CA H8 CT CK", "E",
+     "D3",
+     "We are on the defense, in position 2. We are out of the suit that was lead. The trump is "
+     "not no trump. We don`t think our partner is out of the suit that was lead and that he has "
+     "trump, we know the same about the dummy, the highcard is greater than the highest out in "
+     "this suit, so let`s trump this puppy. We have no trump and though we would like to trump "
+     "we must sluff. "},
+    // Partner bid both of East's suits: nothing is free, low from the longest.
+    {"DiscardWithNoFreeSuitFromTheLongest", kDealDiscards, "S", "1S 2H 2S P 3S 4D 4S P P P",
+     "C2 CA", "E", "D3",
+     "We are on the defense, in position 3. We are out and we are losing unless we trump this "
+     "trick. We have no trump and though we would like to trump we must sluff. "},
+    // No Trump, East out of clubs with three suits: the strong suit, partner's suit kept, or the
+    // one suit partner did not bid.
+    {"NoTrumpFirstDiscardStrongSuit", kDealNoTrumpDiscards, "S", "1N P 3N P P P", "C2 CA", "E",
+     "S2", "We are on the defense, in position 3. We are out and the trump is no trump. "},
+    {"NoTrumpDiscardKeepsPartnersSuit", kDealNoTrumpDiscards, "S", "1N 2S 3N P P P", "C2 CA", "E",
+     "H9", "We are on the defense, in position 3. We are out and the trump is no trump. "},
+    {"NoTrumpDiscardTheOneFreeSuit", kDealNoTrumpDiscards, "S",
+     "1N 2S 2N P 3N 4H P P 4N P P P", "C2 CA", "E", "D3",
+     "We are on the defense, in position 3. We are out and the trump is no trump. "},
+    // Three ace-topped suits: the first discard is the shortest of them in No Trump; the next,
+    // with no weak suit, comes from the longest.
+    {"NoTrumpEqualTopsSignalTheShorter", kDealAllAces, "S", "1N P 3N P P P", "C2 CA", "E", "H8",
+     "We are on the defense, in position 3. We are out and the trump is no trump. "},
+    {"NoWeakSuitDiscardFromTheLongest", kDealAllAces, "S", "1N P 3N P P P", "C2 CA H8 CT CK", "E",
+     "D3",
+     "We are on the defense, in position 2. We are out of the suit that was lead. The trump is no "
+     "trump. "},
+    // The heart ace has gone, so East's king-queen are winners: keep them, throw the longest.
+    {"WeakSuitOfWinnersKeptDiscardTheLongest",
+     "N:K76.J5.K.AKQJT98 A432.KQ.A765432. QJT.A76432.QJT9. 985.T98.8.765432", "S",
+     "1N P 3N P P P", "C2 CA S2 HA CK", "E", "D2",
+     "We are on the defense, in position 2. We are out of the suit that was lead. The trump is no "
      "trump. "},
 };
 

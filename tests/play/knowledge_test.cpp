@@ -2,6 +2,7 @@
 #include "play/knowledge.h"
 
 #include "core/errors.h"
+#include "core/rewind.h"
 #include "play/play_fixture.h"
 
 namespace kestrel::test {
@@ -72,6 +73,25 @@ const Query kQueries[] = {
     {"DefenceSpareTricks", "DA D4 D5 C8 HK", West, [] { return DefenceSpareTricks(); }, 2},
     {"RelativeTricksOwnSide", "DA D4 D5 C8 HK", West, [] { return RelativeTricks(1); }, 1},
     {"RelativeTricksOtherSide", "DA D4 D5 C8 HK", South, [] { return RelativeTricks(2); }, 1},
+    // The partner's ranks come from the partner's real hand: North's clubs 7-6-5-4-3-2.
+    {"PartnerHighestRank", "DA", South, [] { return PartnerHighestRank(Clubs); }, 6},
+    {"PartnerSecondHighestRank", "DA", South, [] { return PartnerSecondHighestRank(Clubs); }, 5},
+    {"PartnerSecondLowestRank", "DA", South, [] { return PartnerSecondLowestRank(Clubs); }, 2},
+    {"PartnerLowestRank", "DA", South, [] { return PartnerLowestRank(Clubs); }, 1},
+    // A defender's partner too, unseen or not: East's hearts Q-4-3.
+    {"DefenderPartnerHighestRank", "DA", West, [] { return PartnerHighestRank(Hearts); }, Queen},
+    {"DefenderPartnerSecondHighestRank", "DA", West,
+     [] { return PartnerSecondHighestRank(Hearts); }, 3},
+    {"DefenderPartnerSecondLowestRank", "DA", West,
+     [] { return PartnerSecondLowestRank(Hearts); }, 3},
+    {"DefenderPartnerLowestRank", "DA", West, [] { return PartnerLowestRank(Hearts); }, 2},
+    {"PartnerVoidHasNoRank", "DA", West, [] { return PartnerHighestRank(Clubs); }, 0},
+    // Led before means led to a completed trick: not the trick in progress.
+    {"SuitLedBeforeCompletedTrick", "DA D4 D5 C8 HK", South,
+     [] { return int(SuitLedBefore(Diamonds)); }, 1},
+    {"SuitLedBeforeNotTheCurrentTrick", "DA D4 D5 C8 HK", South,
+     [] { return int(SuitLedBefore(Hearts)); }, 0},
+    {"SuitLedBeforeNothingYet", "DA D4 D5", South, [] { return int(SuitLedBefore(Diamonds)); }, 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(Queries, KnowledgeQueryTest, ::testing::ValuesIn(kQueries),
@@ -152,6 +172,56 @@ TEST_F(KnowledgeTest, TouchingCardInTheOtherHand) {
     EXPECT_TRUE(TouchingInOtherHand(Card("C9")));
     // Nothing touches South's jack of hearts: the ten and the queen are unseen by North.
     EXPECT_FALSE(TouchingInOtherHand(Card("HJ")));
+}
+
+// 4S by South. North and South hold twelve hearts, East the two; West has no heart or spade.
+constexpr const char* kTakeBackDeal =
+    "N:432.AKQJT98.32.2 98765.2.AKQJT9.4 AKQJT.76543.54.3 ..876.AKQJT98765";
+
+class TakeBackTest : public PlayTest {
+protected:
+    void SetUp() override {
+        PlayTest::SetUp();
+        // East wins the diamond lead and leads his heart; West throws a club; North wins.
+        Decision d = Decide(kTakeBackDeal, "S", "1S P 4S P P P", "D6 D2 DA D4 H2 H3 C5 HA");
+        ASSERT_EQ(d.status, 0) << d.error;
+        ASSERT_EQ(d.seat, "N");
+        Reattach();
+    }
+};
+
+TEST_F(TakeBackTest, TakingBackATrickClearsTheVoidOfTheSuitTakenBack) {
+    // Declarer saw all thirteen hearts once East's two was played: both defenders void.
+    ASSERT_EQ(G.SuitInfo[East][Hearts].KnownVoid, -1);
+    ASSERT_EQ(G.SuitInfo[West][Hearts].KnownVoid, -1);
+    ASSERT_EQ(G.Play.DiscardSignalSuit[West], Clubs);
+    ASSERT_EQ(G.Play.DiscardSignalTrick[West], 1);
+    RewindPlay();
+    ASSERT_EQ(G.TricksPlayed, 1);
+    // East has his heart back; West still holds none.
+    EXPECT_EQ(G.SuitInfo[East][Hearts].KnownVoid, 0);
+    EXPECT_EQ(G.SuitInfo[West][Hearts].KnownVoid, -1);
+    // The trick held West's first discard: the signal goes with it.
+    EXPECT_EQ(G.Play.DiscardSignalSuit[West], 0);
+    EXPECT_EQ(G.Play.DiscardSignalTrick[West], 0);
+}
+
+TEST_F(TakeBackTest, OnlyTheSignalOfTheTrickTakenBackGoes) {
+    // Third trick: East throws his first card, a diamond; West his second.
+    Decision d =
+        Decide(kTakeBackDeal, "S", "1S P 4S P P P", "D6 D2 DA D4 H2 H3 C5 HA HK D9 H4 D8");
+    ASSERT_EQ(d.status, 0) << d.error;
+    Reattach();
+    ASSERT_EQ(G.Play.DiscardSignalSuit[East], Diamonds);
+    ASSERT_EQ(G.Play.DiscardSignalTrick[East], 2);
+    RewindPlay();
+    ASSERT_EQ(G.TricksPlayed, 2);
+    EXPECT_EQ(G.Play.DiscardSignalSuit[East], 0);
+    EXPECT_EQ(G.Play.DiscardSignalSuit[West], Clubs);
+    EXPECT_EQ(G.Play.DiscardSignalTrick[West], 1);
+    // East is still out of hearts, and West too.
+    EXPECT_EQ(G.SuitInfo[East][Hearts].KnownVoid, -1);
+    EXPECT_EQ(G.SuitInfo[West][Hearts].KnownVoid, -1);
 }
 
 // A defender's low card signals: East holds S 9-4, H 9-4 (trumps), D 8-5-2.

@@ -11,6 +11,14 @@ constexpr const char* kHand5 =
 constexpr const char* kHand5To9 =
     "DK D7 D2 D8 DA D9 D4 H8 SK ST S2 S8 HA H4 H2 H3 SJ SQ SA S7 S9 C6 S5 H5 D3 DT DJ H9 CA C2 "
     "C3 C7 HQ HK H6 H7";
+// 4S by South: East holds no spade.
+constexpr const char* kPartnerVoidInTrumps =
+    "N:654.765.AKQ2.432 .QJT98.8765.KQJ9 AKQ32.AK2.43.T65 JT987.43.JT9.A87";
+// 4S by South: West holds the singleton club ace and no top card in any other suit.
+constexpr const char* kNoTopCards =
+    "N:64.765.AK7.KQJ92 T98.KJ98.QJT.876 AKQJ.AT4.98.T543 7532.Q32.65432.A";
+constexpr const char* kThroughDeclarer =
+    "N:64.765.AK7.KQJ92 7532.Q32.65432.A AKQJ.AT4.98.T543 T98.KJ98.QJT.876";
 constexpr const char* kNoTrump =
     "N:J84.AJ7.AJ62.Q94 T73.KT5.KT5.AJ73 962.Q93.Q84.KT62 AKQ5.8642.973.85";
 
@@ -27,7 +35,10 @@ const PlayCase kOpeningLeads[] = {
     {"TheyStoleTheContract", "N:AJ52.Q96.AT6.AJ5 KT4.AJ84.Q95.K94 Q73.KT73.J83.Q82 986.52.K742.T763",
      "E", "1D 1S P 2S P P P", "", "W", "DK",
      "They stole the contract, since our partner bid this suit let`s lead it. "},
-    {"NoTrumpWithoutABiddableSuit", kNoTrump, "S", "1N P 3N P P P", "", "W", "S5",
+    // West: no four-card suit holds four points and none has five cards.
+    {"NoTrumpWithoutABiddableSuit",
+     "N:Q73.JT9.AT65.AK4 T96.875.842.QJ76 AK4.AK2.QJ3.T932 J852.Q643.K97.85", "S",
+     "1N P 3N P P P", "", "W", "H3",
      "No Trump is trump, we had no biddable suits, so 4th down for our longest &strongest"},
     {"LowerSingletonOfTwo", "N:AJ63.KT63.KT73.K KT52.Q952.Q962.9 Q74.AJ84.AJ85.A7 98.7.4.QJT865432",
      "S", "1S P 4S P P P", "", "W", "D4",
@@ -37,12 +48,21 @@ const PlayCase kOpeningLeads[] = {
     {"DummysLeastBidSuit", "N:AJ62.Q72.J84.Q95 KT5.AT6.AT73.J83 Q83.K94.K95.AT62 974.J853.Q62.K74",
      "N", "1C P 1S P 2C P 2D P 2H P 4S P P P", "", "W", "H3",
      "The Dummy bid Hearts the least number of times. "},
+    // Dummy bid clubs and hearts once each: the suit bid last counts.
+    {"DummysSuitGoLow", "N:AJ62.Q72.J84.Q95 KT5.AT6.AT73.J83 Q83.K94.K95.AT62 974.J853.Q62.K74",
+     "N", "1C P 1S P 2H P 4S P P P", "", "W", "H3", "The Dummy bid Hearts , so go low. "},
+    {"DummysSuitFromADoubleton",
+     "N:AJ62.Q72.J84.Q95 KT5.AT653.AT7.J8 Q83.K94.K95.AT62 974.J8.Q632.K743", "N",
+     "1C P 1S P 2H P 4S P P P", "", "W", "HJ", "The Dummy bid Hearts and you have 2"},
+    // West: no biddable suit, no singleton, no ace-king; the ace of trumps.
     {"TopOfNothingWithHighTrump",
-     "N:QJ3.654.A732.AQ7 72.QJT98.T98.KT5 KT9865.A32.J6.96 A4.K7.KQ54.J8432", "S",
+     "N:QJ3.654.A732.AQ7 72.QJT98.T98.KT5 KT9865.A3.KJ.962 A4.K72.Q654.J843", "S",
      "1S P 4S P P P", "", "W", "CJ",
      "Top of nothing, because we have trump higher than an 8. So don`t lead trump. "},
-    {"TopOfNothingWithAVoid", "N:AJ63.T6.AJ852.Q9 KT5.A85.KT74.AJ8 Q94.K74.Q963.KT7 872.QJ932..65432",
-     "S", "1S P 4S P P P", "", "W", "C6",
+    // West: best suit king-topped (no card from it), the other long suit below the ten, a void
+    // in diamonds and the eight of trumps on top.
+    {"TopOfNothingWithAVoid", "N:AJ63.T6.AJ852.Q9 KT5.AJ8.KT74.AJ8 Q94.Q74.Q963.KT5 872.K9532..76432",
+     "S", "1S P 4S P P P", "", "W", "C7",
      "Top of nothing, because we have a void. So don`t lead trump. "},
     {"TopOfNothingWithoutTrumps", "N:AJ852.T62.Q92.Q9 KT74.A85.AJ7.AJ8 Q963.K74.KT3.KT4 .QJ93.8654.76532",
      "S", "1S P 4S P P P", "", "W", "C7",
@@ -78,6 +98,95 @@ const PlayCase kDefensiveLeads[] = {
     {"NoTrumpCashTheFirstSuit", kNoTrump, "S", "1N P 3N P P P", "S5 S4 S3 S2", "W", "SA",
      "Trump is no trump, we have some of the first lead suit, and our second highest is higher "
      "than the highest out, play our highest "},
+    // East has shown out of trumps; West leads trumps, second high under the king.
+    {"DrawTrumpsForPartnerSecondHigh", kPartnerVoidInTrumps, "S", "1S P 4S P P P",
+     "H4 H5 HT HA SA S7 S4 D5 C5 CA C2 C9", "W", "ST",
+     "Trump is not no trump and our partner is out of trump but neither the dummy or the declarer "
+     "is out of trump our highest is not higher than the highest out, so second high "},
+    {"DrawTrumpsForPartnerHigh", kPartnerVoidInTrumps, "S", "1S P 4S P P P",
+     "H4 H5 HT HA SA S7 S4 D5 SK S8 S5 D6 SQ S9 S6 D7 C5 CA C2 C9", "W", "SJ",
+     "Trump is not no trump and our partner is out of trump but neither the dummy or the declarer "
+     "is out of trump our highest is higher than the highest out, so go high "},
+    // West cashed a singleton club ace and led a singleton heart; diamonds were led by declarer.
+    {"SuitLedBeforeHighestUnderTheHighOut",
+     "N:64.J76.76.KQJ932 5.KQ98.QJT.87654 AKQJT.AT432.98.T 98732.5.AK5432.A", "S",
+     "1S P 4S P P P", "CA C2 C4 CT H5 H6 H8 HA D8 DK D6 DT", "W", "DA",
+     "This suit has already been lead, we know the dummy is not out and we don`t think the "
+     "declarer is out our second highest card is not higher than the highest out so lead our "
+     "highest "},
+    {"SuitLedBeforeSecondHighestOverTheHighOut",
+     "N:64.J76.76.KQJ932 5.KQ98.JT9.87654 AKQJT.AT432.83.T 98732.5.AKQ542.A", "S",
+     "1S P 4S P P P", "CA C2 C4 CT H5 H6 H8 HA D8 DQ D6 D9", "W", "DK",
+     "This suit has already been lead, we know the dummy is not out and we don`t think the "
+     "declarer is out our second highest card is higher than the highest out there is still at "
+     "least 1  Diamonds so lead our second highest "},
+    // West cashed a singleton club ace and holds the top of a suit nobody has led.
+    {"TopCardSideSuitSecondHighest",
+     "N:654.J76.765.KQJ9 T98.KQ98.QJT.876 AKQJ.AT.98.T5432 732.5432.AK432.A", "S",
+     "1S P 4S P P P", "CA C9 C6 C2", "W", "DK",
+     "This suit has not already been lead and our second highest card is higher than the highest "
+     "out if the dummy is on our right and has some or is out of trump of if the dummy is on our "
+     "left and we believe our partner might be able to over trump the dummy this suit is not "
+     "trump, we have not seen all of these so play our second highest "},
+    {"TopCardOnlyTheHighest",
+     "N:654.J76.765.KQJ9 T98.KQ98.KJT.876 AKQJ.AT.98.T5432 732.5432.AQ432.A", "S",
+     "1S P 4S P P P", "CA C9 C6 C2", "W", "DA",
+     "This suit has not already been lead and our second highest card is not higher than the "
+     "highest out. "},
+    {"TopTrumpsSecondHighest",
+     "N:654.J76.AK7.KQJ9 T98.KQ98.QJT.876 QJ32.AT.98.T5432 AK7.5432.65432.A", "S",
+     "1S P 4S P P P", "CA C9 C6 C2", "W", "SK",
+     "This suit has not already been lead and our second highest card is higher than the highest "
+     "out this suit is trump and we beleive both offense players have some, we have not seen all "
+     "of these so play our second highest "},
+    // No top card anywhere: lead through the dummy, partner's suit first.
+    {"ThroughTheDummyPartnersSuit", kNoTopCards, "S", "1S P 2S 3H 4S P P P", "CA C2 C6 C3", "W",
+     "HQ",
+     "We are leading through the dummy for Club to spade our partner bidHearts the dummy does not "
+     "have one higher or lower than our highest cardthen go high "},
+    {"ThroughTheDummysHighSuit", kNoTopCards, "S", "1S P 4S P P P", "CA C2 C6 C3", "W", "D5",
+     "We are leading through the dummy Diamonds is not trump it is the suit in which the dummy "
+     "has the highest card, so play second highest "},
+    // The same cards for East, who won the first trick: the dummy is on the right.
+    {"ThroughTheDeclarerToDummysLowSuit", kThroughDeclarer, "S", "1S P 4S P P P", "C8 C2 CA C3",
+     "E", "HQ",
+     "We are leading through the declarer Hearts is not trump it is the suit in which the dummy "
+     "has the lowest card, and the highest out > our highest by 1, so play highest "},
+    {"ThroughTheDeclarerPartnersSuitThenLowSuit", kThroughDeclarer, "S", "1S 2H 4S P P P",
+     "C8 C2 CA C3", "E", "HQ",
+     "We are leading through the declarer for Club to spade our partner bidHearts the dummy does "
+     "not have one lower than our highest cardthen go high Hearts is not trump it is the suit in "
+     "which the dummy has the lowest card, and the highest out > our highest by 1, so play "
+     "highest "},
+    // King-high hearts: nothing between it and the ace, so no lead up to the dummy's low suit.
+    {"SmallTrumpWhenDummyIsShort",
+     "N:64.765.AK7.KQJ92 7532.K32.65432.A AKQJ.AT4.98.T543 T98.QJ98.QJT.876", "S",
+     "1S P 4S P P P", "C8 C2 CA C3", "E", "S2",
+     "We are leading through the declarer leading to and through rules failed, trump is not no "
+     "trump dummy has less than 3 trump, go low "},
+    // East holds twelve hearts below the dummy's singleton ace after cashing the club ace.
+    {"OnlySuitLeftGoesLow",
+     "N:432.A.AKQJ.KQJ92 .KQJT98765432..A AKQJT9..T987.T87 8765..65432.6543", "S",
+     "1S P 4S P P P", "C3 C2 CA C7", "E", "H2",
+     "We are leading through the declarer leading to and through rules failed, this is the only "
+     "suit left, go low "},
+    // West has cashed the heart ace; the dummy (three trumps) and declarer are void in hearts.
+    {"SuitNobodyElseHolds",
+     "N:AKQ..AKQJT.AKQJT 543.2.765432.432 JT9876..98.98765 2.AKQJT9876543..", "S",
+     "1S P 4S P P P", "HA DT H2 C5", "W", "H3",
+     "We are leading through the dummy leading to and through rules failed, nobody else has any "
+     "of these "},
+    {"LittleOneOfTwoEqualCards",
+     "N:AKQ..AKQJT.AKQJT 54.32.765432.432 JT9876..98.98765 32.AKQJT987654..", "S",
+     "1S P 4S P P P", "HA DT H2 C5", "W", "S2",
+     "We are leading through the dummy leading to and through rules failed, suit Club to spade, "
+     "the high out > our highest I think if our two highest cards are the same then play the "
+     "little one "},
+    {"TotalDesperationDiscards",
+     "N:AKQ..AKQJT.AKQJT 53.32.765432.432 JT9876..98.98765 42.AKQJT987654..", "S",
+     "1S P 4S P P P", "HA DT H2 C5", "W", "H4",
+     "We are leading through the dummy leading to and through rules failed, TOTAL DESPERATION "
+     "GONE TO SLUFF !!!! We only have one non trump suit, play it low. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Defensive, LeadTest, ::testing::ValuesIn(kDefensiveLeads),

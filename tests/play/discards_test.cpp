@@ -1,0 +1,62 @@
+// Ruffs and discards of the declaring side, called directly on a replayed position (the
+// declarer-side following rules that reach them are built elsewhere).
+#include "play/discards.h"
+
+#include "play/play_fixture.h"
+
+namespace kestrel::test {
+namespace {
+
+// 4S by South; the dummy (North) holds no club. West leads the club jack.
+constexpr const char* kDummyVoid =
+    "N:Q43.A654.AK5432. JT7.QJT9.QJT987. AK9865.K3..AKQ54 2.872.6.JT987632";
+
+class OffenseRuffTest : public PlayTest {
+protected:
+    void SetUp() override {
+        PlayTest::SetUp();
+        Decision d = Decide(kDummyVoid, "S", "1S P 4S P P P", "CJ");
+        ASSERT_EQ(d.status, 0) << d.error;
+        ASSERT_EQ(d.seat, "N");
+        Reattach();
+        G.CurrentSeat = North;
+        G.WhyText.clear();
+        G.Plan.CrossRuffOut = 0;
+        G.Plan.SideSuitHand = 0;
+        G.DeclarerPlan = 0;
+    }
+    std::string Ruff() { return CardCode(ChooseRuff(North)); }
+};
+
+TEST_F(OffenseRuffTest, CrossRuffLowWhileTheNextPlayerMayFollow) {
+    G.Plan.CrossRuffOut = -1;
+    EXPECT_EQ(Ruff(), "S3");
+    EXPECT_EQ(G.WhyText, "This trick has not been trumped, we are the offense and we can cross "
+                         "ruff this out. ");
+}
+
+TEST_F(OffenseRuffTest, CrossRuffOverTheirTrumpsWhenTheNextPlayerIsOut) {
+    G.Plan.CrossRuffOut = -1;
+    G.SuitInfo[East][Clubs].KnownVoid = -1;  // East is out of clubs (he holds none)
+    EXPECT_EQ(Ruff(), "SQ");                 // the cheapest trump above West's jack
+    EXPECT_EQ(G.WhyText, "This trick has not been trumped, we are the offense and we can cross "
+                         "ruff this out. ");
+}
+
+TEST_F(OffenseRuffTest, RuffAbovePartnerWhenHisHandHoldsTheSideSuit) {
+    G.DeclarerPlan = 2;
+    G.Plan.SideSuitHand = South;
+    // Nothing of South's spades can be topped: the lowest trump, and no sentence of its own.
+    EXPECT_EQ(Ruff(), "S3");
+    EXPECT_EQ(G.WhyText, "This trick has not been trumped, ");
+}
+
+TEST_F(OffenseRuffTest, OtherwiseRuffLowWhenTheNextPlayerMayFollow) {
+    G.DeclarerPlan = 2;
+    EXPECT_EQ(Ruff(), "S3");
+    EXPECT_EQ(G.WhyText, "This trick has not been trumped, We don`t think the player to our left "
+                         "is out of Clubs so trump it low. ");
+}
+
+}  // namespace
+}  // namespace kestrel::test
