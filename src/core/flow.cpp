@@ -16,6 +16,7 @@
 #include "core/text.h"
 #include "declarer/plan.h"
 #include "play/choose_card.h"
+#include "play/discards.h"
 #include "play/knowledge.h"
 #include "play/leads.h"
 #include "scoring/rubber.h"
@@ -479,6 +480,7 @@ void PlayCard(int player, int card) {
         }
         host.Table().LowerRaisedCards();
         if (G.PlayInterrupt != 0) return;
+        SignalOfPlayedCard(player, card, G.HumanCard);
         card = G.HumanCard;
     }
     // 3. Nothing after the last trick.

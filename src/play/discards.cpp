@@ -482,4 +482,18 @@ int ChooseDiscard(int seat) {
     return DefenderDiscard(seat, v);
 }
 
+void SignalOfPlayedCard(int player, int proposal, int card) {
+    if (card == proposal || proposal == 0) return;
+    // A signal the proposal made in this trick is taken back.
+    if (G.Play.DiscardSignalSuit[player] == CardSuit(proposal) &&
+        G.Play.DiscardSignalTrick[player] == G.TricksPlayed) {
+        G.Play.DiscardSignalSuit[player] = 0;
+        G.Play.DiscardSignalTrick[player] = 0;
+    }
+    // A discard (neither the suit led nor a trump) is the signal if none was given yet.
+    bool discard = G.WinningCard != 0 && CardSuit(card) != G.SuitLed &&
+                   CardSuit(card) != G.TrumpSuit;
+    if (discard && G.SeatInfo[player].OnOffense != -1) RecordSignal(player, card);
+}
+
 }  // namespace kestrel

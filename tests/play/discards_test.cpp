@@ -58,5 +58,43 @@ TEST_F(OffenseRuffTest, OtherwiseRuffLowWhenTheNextPlayerMayFollow) {
                          "is out of Clubs so trump it low. ");
 }
 
+// The user plays another card than the engine proposed: the signal follows his card.
+class UserSignalTest : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        G.TrumpSuit = Spades;
+        G.SuitLed = Hearts;
+        G.WinningCard = Card("HK");
+        G.TricksPlayed = 3;
+        // The proposal, a club discard, was recorded as South's signal in this trick.
+        G.Play.DiscardSignalSuit[South] = Clubs;
+        G.Play.DiscardSignalTrick[South] = 3;
+    }
+};
+
+TEST_F(UserSignalTest, AnotherDiscardSignalsItsOwnSuit) {
+    SignalOfPlayedCard(South, Card("C5"), Card("D7"));
+    EXPECT_EQ(G.Play.DiscardSignalSuit[South], Diamonds);
+    EXPECT_EQ(G.Play.DiscardSignalTrick[South], 3);
+}
+
+TEST_F(UserSignalTest, ARuffSignalsNothing) {
+    SignalOfPlayedCard(South, Card("C5"), Card("S2"));
+    EXPECT_EQ(G.Play.DiscardSignalSuit[South], 0);
+}
+
+TEST_F(UserSignalTest, AnEarlierSignalStands) {
+    G.Play.DiscardSignalTrick[South] = 1;  // given two tricks ago
+    SignalOfPlayedCard(South, Card("C5"), Card("D7"));
+    EXPECT_EQ(G.Play.DiscardSignalSuit[South], Clubs);
+    EXPECT_EQ(G.Play.DiscardSignalTrick[South], 1);
+}
+
+TEST_F(UserSignalTest, TheProposalPlayedChangesNothing) {
+    SignalOfPlayedCard(South, Card("C5"), Card("C5"));
+    EXPECT_EQ(G.Play.DiscardSignalSuit[South], Clubs);
+}
+
 }  // namespace
 }  // namespace kestrel::test
