@@ -72,6 +72,8 @@ struct OptionsRec {
 // Working memories of the bidding engines, cleared with the rest of the per-hand state.
 struct BiddingMemory {
     int NoTrumpTakeout = 0;  // placeholder kept until the competitive rules define their memories
+    int HasPreempted = 0;    // -1 once the opener has preempted at the three level
+    int OpenerPassFlag = 0;  // -1 once the opener has passed his second bid for good
 };
 
 // Working memories of the card-play engines (defence, discards, leads).

@@ -23,9 +23,11 @@ struct Decision {
 
 // Runs `decide` on the position; G is left as it stood when the decision was made.
 inline Decision Decide(const std::string& deal, const std::string& dealer,
-                       const std::string& auction, const std::string& play) {
+                       const std::string& auction, const std::string& play,
+                       const std::vector<std::string>& extra = {}) {
     std::vector<std::string> args = {"kestrel-cli", "decide", "--json", "--deal", deal,
                                      "--dealer", dealer, "--auction", auction, "--play", play};
+    args.insert(args.end(), extra.begin(), extra.end());
     std::vector<const char*> argv;
     for (const auto& a : args) argv.push_back(a.c_str());
     std::ostringstream out, err, captured;
