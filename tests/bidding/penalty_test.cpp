@@ -33,11 +33,16 @@ constexpr const char* kThreeTricks = "76.A54.AK83.9532";
 INSTANTIATE_TEST_SUITE_P(
     Table, Penalty,
     ::testing::Values(
-        PenaltyCase{"MajorGameBehindUs", kThreeTricks, East, "4S", 13, "X", ""},
+        // Partner shown 14 or more: two and a half quick tricks assumed; the declarer bid behind us.
+        PenaltyCase{"MajorGameBehindUs", kThreeTricks, East, "4S", 14, "X",
+                    "We are doubling for penalties. We are giving our partner  2.5 quick tricks and we have  3. We have minus one because it was the player behind us that bid last. This gives us a total of  4 quick tricks. That should take care of all of the free tricks. "},
         PenaltyCase{"ThreeNoTrumpFiveTricksIsNotEnough", kThreeTricks, West, "3N P P", 13, "P", ""},
-        PenaltyCase{"ThreeNoTrumpSixTricks", kThreeTricks, West, "3N P P", 17, "X", ""},
-        PenaltyCase{"GrandSlam", kThreeTricks, West, "7S P P", 0, "X", ""},
-        PenaltyCase{"MinorGame", kThreeTricks, West, "5C P P", 0, "X", ""},
+        PenaltyCase{"ThreeNoTrumpSixTricks", kThreeTricks, West, "3N P P", 17, "X",
+                    "We are doubling for penalties. We are giving our partner  3.5 quick tricks and we have  3. This gives us a total of  6 quick tricks. That should take care of all of the free tricks. "},
+        PenaltyCase{"GrandSlam", kThreeTricks, West, "7S P P", 0, "X",
+                    "We are doubling for penalties. We are giving our partner  1 quick tricks and we have  3. We have minus one because the level is over five. This gives us a total of  3 quick tricks. That should take care of all of the free tricks. "},
+        PenaltyCase{"MinorGame", kThreeTricks, West, "5C P P", 0, "X",
+                    "We are doubling for penalties. We are giving our partner  1 quick tricks and we have  3. This gives us a total of  4 quick tricks. That should take care of all of the free tricks. "},
         PenaltyCase{"ThreeLevelSuitNever", kThreeTricks, West, "3S P P", 20, "P", ""},
         PenaltyCase{"FourLevelMinorNever", kThreeTricks, West, "4D P P", 20, "P", ""},
         PenaltyCase{"SmallSlamShortTrumps", "7654.Q54.Q83.953", West, "6H P P", 0, "P", ""}),
@@ -58,21 +63,29 @@ TEST_F(Rescue, RedoubleWhenPartnersSuitIsDoubled) {
     Setup("KQ8.5.AQ8764.KJ5", "1S P 2D P 2H P 3C P 3H X");
     DoubledContractCall(South);
     EXPECT_EQ(CallCode(Result()), "XX");
-    EXPECT_EQ(G.WhyText, "");
+    EXPECT_EQ(G.WhyText,
+              "The last bid was a penalty double. Our partner was the last to bid a contract. If we have one it is not "
+              "the ace. We have bid a suit, we need to redouble. This suit is a disaster. Our partner must choose "
+              "another suit. ");
 }
 
 TEST_F(Rescue, RunToPartnersBestSuitAfterHisRedouble) {
     Setup("KQ8.5.AQ8764.KJ5", "1S P 2D P 2H P 3C P 3H X P P XX P");
     DoubledContractCall(South);
     EXPECT_EQ(CallCode(Result()), "3S");
-    EXPECT_EQ(G.WhyText, "");
+    EXPECT_EQ(G.WhyText,
+              "The last bid was our partner`s redouble. He needs out of this suit. Choose any suit our partner has bid. "
+              "Our partner bid Hearts . Our partner bid Spades . We belive the longest suit in the partnership is "
+              "Spades . ");
 }
 
 TEST_F(Rescue, EscapeToOwnLongSuit) {
     Setup("KQT8765.5.84.A52", "1D P 1S P 3H P P X P P");
     DoubledContractCall(South);
     EXPECT_EQ(CallCode(Result()), "3S");
-    EXPECT_EQ(G.WhyText, "");
+    EXPECT_EQ(G.WhyText,
+              "Our partner`s last bid was doubled and there are 2 passes already. We don`t have the ace or more than "
+              "one in his trump suit. Our longest suit is 8 or more, or we have at least six and the jack or better. ");
 }
 
 struct CeilingCase {
@@ -93,10 +106,7 @@ TEST_P(Ceiling, LevelCappedByKnownPoints) {
     G.SeatInfo[North].ShownMinPoints = c.known - G.SeatInfo[South].Points;
     FindFits(South);
     G.SeatInfo[South].NoTrumpOk = 0;
-    int decided = 0;
-    ParseCallCode(c.call);
-    decided = ParseCallCode(c.call);
-    G.Calls[South][G.BidRound] = decided;
+    G.Calls[South][G.BidRound] = ParseCallCode(c.call);
     G.WhyText.clear();
     NoFitCall(South);
     EXPECT_EQ(CallCode(G.Calls[South][G.BidRound]), c.after);
@@ -157,6 +167,19 @@ TEST_F(Rescue, SevenCardFitOnlyToTheThreeLevel) {
     NoFitCall(South);
     EXPECT_EQ(CallCode(G.Calls[South][G.BidRound]), "2H");
     EXPECT_EQ(G.WhyText, "We have found a 7 card suit. Don`t go over the 4 level. ");
+}
+
+TEST_F(Rescue, SevenCardFitAboveTheThreeLevelPasses) {
+    Deal("KQT87.54.Q84.K52", North);
+    Calls("1H P 1S 3S 4D P");
+    FindFits(South);
+    G.SeatInfo[South].NoTrumpOk = 0;
+    G.SeatInfo[South].SecondFit = Hearts;
+    G.SeatInfo[North].ShownMinPoints = 26 - G.SeatInfo[South].Points;
+    G.WhyText.clear();
+    NoFitCall(South);
+    EXPECT_EQ(G.Calls[South][G.BidRound], Pass);
+    EXPECT_EQ(G.WhyText, "");
 }
 
 }  // namespace
