@@ -166,7 +166,7 @@ class PartScore : public RoleTest, public ::testing::WithParamInterface<PartScor
 // North-South hold 2 Spades with a seven-card fit; South's 3 Spades is dropped once the part
 // score makes 2 Spades a game.
 TEST_P(PartScore, GameAlreadyReached) {
-    Deal("N:AK852.K84.962.Q7 T93.J872.T95.K85 QJ7.A93.K84.J632 64.QT65.AQJ73.A4", North);
+    Deal("N:AK852.K84.962.Q7 T93.J752.T5.K985 QJ7.A93.K84.J632 64.QT6.AQJ73.AT4", North);
     G.PartScore[1] = GetParam().partScore;
     Calls("1S P 2S P");
     int call = GameReachedCall(North, MakeBid(3, Spades));
