@@ -71,9 +71,14 @@ struct OptionsRec {
 
 // Working memories of the bidding engines, cleared with the rest of the per-hand state.
 struct BiddingMemory {
-    int NoTrumpTakeout = 0;  // placeholder kept until the competitive rules define their memories
     int HasPreempted = 0;    // -1 once the opener has preempted at the three level
     int OpenerPassFlag = 0;  // -1 once the opener has passed his second bid for good
+    // The non-opening side entered with a take-out Double (1), and how often the doubler has
+    // been asked to call since.
+    int OvercallWasDouble = 0;
+    int DoublerTurns = 0;
+    // Per seat: -1 once partner has taken the seat out of its No Trump (it stays out of No Trump).
+    int TakenOutOfNoTrump[5] = {};
 };
 
 // Working memories of the card-play engines (defence, discards, leads).
