@@ -227,6 +227,46 @@ TEST_F(RankedSuitLeadTest, NoTrumpQueenFromKingQueen) {
     EXPECT_EQ(G.WhyText, "No Trump is trump, we have at least 3 Spades and the King and Queen ");
 }
 
+TEST_F(RankedSuitLeadTest, NoTrumpDeclarersSuitGivesWayToTheSecond) {
+    rest_ = "A96.K95.KT62.Q94 J84.Q83.Q85.AJ73 T73.T6.AJ74.KT62";
+    LeadWith("KQ52.AJ742.93.85", "1H P 1S P 2N P 3N P P P", Hearts, Spades);
+    EXPECT_EQ(lead, "SQ");
+    EXPECT_EQ(G.WhyText, "No Trump is trump, Declarer bid Hearts we have at least 3 Spades and the "
+                         "King and Queen ");
+}
+
+TEST_F(RankedSuitLeadTest, NoTrumpAceQueenFiveCardsFourthHighest) {
+    rest_ = "K94.KT6.AJ74.KT6 J72.Q95.KT62.Q93 T6.AJ83.Q85.AJ72";
+    LeadWith("AQ853.742.93.854", "1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "S5");
+    EXPECT_EQ(G.WhyText, "No Trump is trump, we have at least 3 Spades and the Ace and the King or "
+                         "Queen and this suit is shorter than 6");
+}
+
+TEST_F(RankedSuitLeadTest, NoTrumpAceQueenSixCardsTheAce) {
+    rest_ = "K92.Q95.AJ74.KT6 J7.AJ83.KT62.Q93 T4.KT62.Q85.AJ72";
+    LeadWith("AQ8653.74.93.854", "1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "SA");
+    EXPECT_EQ(G.WhyText, "No Trump is trump, we have at least 3 Spades and the Ace and the King or "
+                         "Queen and this suit is longer than 5");
+}
+
+TEST_F(RankedSuitLeadTest, NoTrumpFourthDownFromAnUnbidSuit) {
+    rest_ = "A94.KT6.AJ74.KT6 K82.Q95.KT62.Q93 T6.AJ83.Q85.AJ72";
+    LeadWith("QJ753.742.93.854", "1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "S5");
+    EXPECT_EQ(G.WhyText,
+              "No Trump is trump, we have at least 3 Spades so 4th down from longest strongest");
+}
+
+// The dummy bid our best suit: top of the suit with the lowest top card instead.
+TEST_F(RankedSuitLeadTest, NoTrumpTopOfNothingWhenTheyBidOurSuit) {
+    rest_ = "A94.AT6.AJ74.KT6 K83.Q95.KT62.Q93 T62.J83.Q85.AJ72";
+    LeadWith("QJ75.K742.93.854", "1C P 1S P 1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "C8");
+    EXPECT_EQ(G.WhyText, "No Trump is trump, we have at least 3 Spades Top of nothing. ");
+}
+
 TEST_F(RankedSuitLeadTest, BestSuitFourthHighest) {
     rest_ = "AJ63.AK6.AJ52.A9 KT5.T9.K984.T532 Q742.743.Q6.QJ76";
     LeadWith("98.QJ852.T73.K84", "1S P 4S P P P", Hearts, 0);
