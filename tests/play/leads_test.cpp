@@ -187,6 +187,85 @@ const PlayCase kDefensiveLeads[] = {
      "1S P 4S P P P", "HA DT H2 C5", "W", "H4",
      "We are leading through the dummy leading to and through rules failed, TOTAL DESPERATION "
      "GONE TO SLUFF !!!! We only have one non trump suit, play it low. "},
+    // West cashed the spade ace; the dummy keeps only the queen.
+    {"NoTrumpLowestOverDummysSingleHonour",
+     "N:Q3.Q852.J73.AT62 J92.J74.AT62.K95 T86.AT63.K95.Q84 AK754.K9.Q84.J73", "S",
+     "1N P 3N P P P", "SA S3 S2 S6", "W", "SK",
+     "Trump is no trump, the dummy has only 1 of the suit lead on the first trick, so lead the "
+     "lowest over the dummy card if possible, else go low "},
+    // Twelve spades seen: the ace is led although the queen is out.
+    {"NoTrumpTopOfTheFirstSuitAfterSeeingMost",
+     "N:QJT98.A.T43.AT62 2.KT753.K965.K95 K7.Q9642.Q82.Q84 A6543.J8.AJ7.J73", "S",
+     "1N P 3N P P P", "S3 S8 S2 SK D2 DA D3 D5", "W", "SA",
+     "Trump is no trump, we have some of the first lead suit, and our second highest is not "
+     "higher than the highest out, but we have seen at least 10, play our highest "},
+    {"NoTrumpDummyOnTheLeftLowFromThree",
+     "N:QJ63.AT.T43.AT62 92.K963.K965.K95 AT7.Q852.Q82.Q84 K854.J74.AJ7.J73", "S",
+     "1N P 3N P P P", "S4 S3 S9 SA D2 DA D3 D5", "W", "S5",
+     "Trump is no trump, player on our left is the dummy, we have more than 2 of the first "
+     "lead suit, go low "},
+    {"NoTrumpDummyOnTheLeftHighFromTwo",
+     "N:QJ63.AT.T43.AT62 982.K96.K965.K95 AT7.Q853.Q82.Q84 K54.J742.AJ7.J73", "S",
+     "1N P 3N P P P", "S4 S3 S8 SA D2 DA D3 D5", "W", "SK",
+     "Trump is no trump, player on our left is the dummy, we have less than 3 of the first "
+     "lead suit, go high"},
+    // East, out of spades, won the diamond ace.
+    {"NoTrumpVoidLeadsUpToTheDummysLowSuit",
+     "N:QJ6.953.KQ3.KJT6 .Q742.AJ854.Q932 AK7.AJ8.T72.8754 T985432.KT6.96.A", "S",
+     "1N P 3N P P P", "S2 S6 C2 S7 D2 D6 D3 DA", "E", "HQ",
+     "Trump is no trump, we are out of the suit lead on the first trick we leading through the "
+     "declarer, to the dummys low suit, go high "},
+    // Nothing between the heart ace and East's king: the longest suit instead.
+    {"NoTrumpVoidFourthDownFromTheLongest",
+     "N:QJ6.953.KQ3.KJT6 .K742.AJ854.Q932 AK7.AJ8.T72.8754 T985432.QT6.96.A", "S",
+     "1N P 3N P P P", "S2 S6 C2 S7 D2 D6 D3 DA", "E", "D4",
+     "Trump is no trump, we are out of the suit lead on the first trick cant lead through the "
+     "dummys high suit or to his low suit, so we lead our longest suit, the fourth down "},
+    // Against 6N one more trick sets the contract.
+    {"NoTrumpVoidCashesTheSettingTrick",
+     "N:QJ6.953.KQ3.KJT6 .Q742.AJ854.AQ93 AK7.AJ8.T72.8754 T985432.KT6.96.2", "S",
+     "1N P 6N P P P", "S2 S6 H2 S7 D2 D6 D3 DA", "E", "CA",
+     "Trump is no trump, we are out of the suit lead on the first trick tricks played > 7 or "
+     "any winning trick sets them lead our winner "},
+    // West led a singleton spade and won the diamond ace.
+    {"NoTrumpVoidThroughTheDummysHighSuit",
+     "N:QJ6.K53.Q43.JT62 T9853.J96.KT7.94 AK74.AT82.J82.A5 2.Q74.A965.KQ873", "S",
+     "1N P 3N P P P", "S2 S6 S3 SA D2 DA D3 D7", "W", "H7",
+     "Trump is no trump, we are out of the suit lead on the first trick we leading through the "
+     "dummy, to the dummys high suit, go second high "},
+    // The dummy and East both showed out of hearts; the dummy plays before East.
+    {"BackToOurSuitPartnerCanOverruffTheDummy",
+     "N:QJ3..K8765.A8765 9872..AQJT9.KQJ2 AKT6.765432.4.T9 54.AKQJT98.32.43", "S",
+     "1S P 4S P P P", "HA C5 D9 H2", "W", "HK",
+     "The last defensive lead was Hearts. Our partmer has not shown out of trump yet, but he "
+     "is out of this and plays after the dummy who can trump. We should go high with this "
+     "because we have the highest in this suit. "},
+    // East holds the club ace-king; the dummy, on his right, has no club.
+    {"TopClubsSkippedWhenTheDummyOnTheRightRuffs",
+     "N:QJ3.K653.765432. 72.J984.A.AK7654 AKT986.AQ2.KQ.QJ 54.T7.JT98.T9832", "S",
+     "1S P 4S P P P", "DJ D2 DA DK", "E", "HJ",
+     "We are leading through the declarer Hearts is not trump it is the suit in which the "
+     "dummy has the lowest card, and the highest out > our highest by 1, so play highest "},
+    // East has not shown out of clubs, so he cannot overruff the dummy.
+    {"TopClubsSkippedWhenTheDummyOnTheLeftRuffs",
+     "N:QJ3.K653.765432. 72.JT984.A.T9832 AKT986.Q72.KQ.QJ 54.A.JT98.AK7654", "S",
+     "1S P 4S P P P", "HA H3 H4 H2", "W", "DT",
+     "We are leading through the dummy Diamonds is not trump it is the suit in which the dummy "
+     "has the highest card, so play second highest "},
+    // The dummy showed out of trumps on the first trick.
+    {"TopTrumpsSkippedWhenTheDummyIsOut",
+     "N:.K653.76532.AK76 732.JT984.AT.542 JT9864.Q72.KQ.QJ AKQ5.A.J984.T983", "S",
+     "1S P 4S P P P", "SA C6 S2 S4 HA H3 H4 H2", "W", "C9",
+     "We are leading through the dummy Clubs is not trump it is the suit in which the dummy "
+     "has the highest card, so play second highest "},
+    // East bid diamonds and hearts: each appends its sentence, the hearts give the card.
+    {"ThroughTheDummyTwoPartnerSuits",
+     "N:64.765.AK8.KQJ92 T98.KJ98.QJT.876 AKQJ.AT4.97.T543 7532.Q32.65432.A", "S",
+     "1S P 2S 3D 3S P P 4H 4S P P P", "CA C2 C6 C3", "W", "HQ",
+     "We are leading through the dummy for Club to spade our partner bidDiamonds the dummy "
+     "does not have one higher or lower than our highest cardthen go high for Club to spade "
+     "our partner bidHearts the dummy does not have one higher or lower than our highest "
+     "cardthen go high "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Defensive, LeadTest, ::testing::ValuesIn(kDefensiveLeads),
@@ -225,6 +304,46 @@ TEST_F(RankedSuitLeadTest, NoTrumpQueenFromKingQueen) {
     LeadWith("KQ52.8642.973.85", "1N P 3N P P P", Spades, 0);
     EXPECT_EQ(lead, "SQ");
     EXPECT_EQ(G.WhyText, "No Trump is trump, we have at least 3 Spades and the King and Queen ");
+}
+
+TEST_F(RankedSuitLeadTest, NoTrumpDeclarersSuitGivesWayToTheSecond) {
+    rest_ = "A96.K95.KT62.Q94 J84.Q83.Q85.AJ73 T73.T6.AJ74.KT62";
+    LeadWith("KQ52.AJ742.93.85", "1H P 1S P 2N P 3N P P P", Hearts, Spades);
+    EXPECT_EQ(lead, "SQ");
+    EXPECT_EQ(G.WhyText, "No Trump is trump, Declarer bid Hearts we have at least 3 Spades and the "
+                         "King and Queen ");
+}
+
+TEST_F(RankedSuitLeadTest, NoTrumpAceQueenFiveCardsFourthHighest) {
+    rest_ = "K94.KT6.AJ74.KT6 J72.Q95.KT62.Q93 T6.AJ83.Q85.AJ72";
+    LeadWith("AQ853.742.93.854", "1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "S5");
+    EXPECT_EQ(G.WhyText, "No Trump is trump, we have at least 3 Spades and the Ace and the King or "
+                         "Queen and this suit is shorter than 6");
+}
+
+TEST_F(RankedSuitLeadTest, NoTrumpAceQueenSixCardsTheAce) {
+    rest_ = "K92.Q95.AJ74.KT6 J7.AJ83.KT62.Q93 T4.KT62.Q85.AJ72";
+    LeadWith("AQ8653.74.93.854", "1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "SA");
+    EXPECT_EQ(G.WhyText, "No Trump is trump, we have at least 3 Spades and the Ace and the King or "
+                         "Queen and this suit is longer than 5");
+}
+
+TEST_F(RankedSuitLeadTest, NoTrumpFourthDownFromAnUnbidSuit) {
+    rest_ = "A94.KT6.AJ74.KT6 K82.Q95.KT62.Q93 T6.AJ83.Q85.AJ72";
+    LeadWith("QJ753.742.93.854", "1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "S5");
+    EXPECT_EQ(G.WhyText,
+              "No Trump is trump, we have at least 3 Spades so 4th down from longest strongest");
+}
+
+// The dummy bid our best suit: top of the suit with the lowest top card instead.
+TEST_F(RankedSuitLeadTest, NoTrumpTopOfNothingWhenTheyBidOurSuit) {
+    rest_ = "A94.AT6.AJ74.KT6 K83.Q95.KT62.Q93 T62.J83.Q85.AJ72";
+    LeadWith("QJ75.K742.93.854", "1C P 1S P 1N P 3N P P P", Spades, 0);
+    EXPECT_EQ(lead, "C8");
+    EXPECT_EQ(G.WhyText, "No Trump is trump, we have at least 3 Spades Top of nothing. ");
 }
 
 TEST_F(RankedSuitLeadTest, BestSuitFourthHighest) {
