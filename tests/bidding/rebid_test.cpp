@@ -11,9 +11,10 @@
 namespace kestrel::test {
 namespace {
 
-// Four strong hands: the auction runs for several rounds with South calling in each.
+// Strong hands for North and South with a spade fit: North raises whatever spade bid South
+// makes, so the user's calls 1S, 3S, Pass give him three turns.
 constexpr const char* kDeal =
-    "S:AKJ4.KQ43.A2.K32 T98.T98.T987.T98 Q65.AJ5.KQ5.AQJ6 7532.762.J643.54";
+    "S:AKJ4.KQ43.A2.K32 T98.T98.T987.T98 Q652.AJ5.KQ5.AQJ 73.762.J643.7654";
 
 // What the players know at one of the user's turns.
 struct Snapshot {
@@ -71,13 +72,13 @@ void ExpectSame(const Snapshot& a, const Snapshot& b) {
 // The user's part: at each of his turns a snapshot, then the action the test chose.
 class RebidHost : public HeadlessHost {
 public:
-    struct Bids : BidsView {
+    struct BidsRecorder : BidsView {
         int cleared = 0;
         std::vector<int> updates;  // calls written, in order
         void ClearCalls() override { ++cleared; }
         void UpdateTable(int, int, int call) override { updates.push_back(call); }
     } bids;
-    struct Table : TableView {
+    struct TableRecorder : TableView {
         int clearedSeats = 0;
         void MakeBidVisible(int, int call) override { clearedSeats += call == -1; }
     } table;
@@ -101,6 +102,7 @@ class Rebid : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetAllState();
+        ResetHandState();
         SetHost(host);
         SetOwners(kDeal);
         RebuildHandsInCardOrder();
@@ -116,6 +118,7 @@ protected:
 TEST_F(Rebid, ReplaysTheAuctionAndAsksForTheUsersPreviousCall) {
     // First an auction without taking anything back, for the calls it makes.
     host.onTurn = nullptr;
+    host.scriptedCalls = {MakeBid(1, Spades), MakeBid(3, Spades), Pass};
     GetBid();
     std::vector<Snapshot> plain = host.turns;
     ASSERT_GE(plain.size(), 3u) << "the auction must give the user three turns";
@@ -127,6 +130,7 @@ TEST_F(Rebid, ReplaysTheAuctionAndAsksForTheUsersPreviousCall) {
     // one of West's suits; the replay values it as the deal did.
     SetUp();
     host.turns.clear();
+    host.scriptedCalls = {MakeBid(1, Spades), MakeBid(3, Spades), MakeBid(3, Spades), Pass};
     bool takenBack = false;
     host.onTurn = [&] {
         if (G.BidRound == 3 && !takenBack) {

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "core/pbn.h"
 #include "core/state.h"
 #include "ui/card_renderer.h"
+#include "ui/form_all_bids_table.h"
 #include "ui/form_bid_table.h"
 #include "ui/form_continue.h"
 #include "ui/form_the_hands.h"
@@ -124,6 +126,20 @@ class GameWindowTest : public QObject {
     void PressContinue() {
         QPushButton* b = w->Continue().findChild<QPushButton*>("ComWaitForYou");
         QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    // The next deal: strong hands for North and South, so that the auction runs for several
+    // rounds with the user calling in each; South deals.
+    void PickLongAuction() {
+        int owner[53];
+        QVERIFY(ParseDeal("S:AKJ4.KQ43.A2.K32 T98.T98.T987.T98 Q652.AJ5.KQ5.AQJ "
+                          "73.762.J643.7654",
+                          owner)
+                    .ok);
+        for (int card = 1; card <= 52; ++card) G.CardOwner[card] = owner[card];
+        G.PickedDeal = -1;
+        G.ReplayHand = 0;
+        G.Dealer = South;
     }
 
 private slots:
@@ -481,20 +497,6 @@ private slots:
         QPainter p(&im);
         QVERIFY(cdtDraw(p, 0, 0, 0, kModeFace, Qt::white));
         QVERIFY(!cdtDraw(p, 0, 0, 70, kModeBack, Qt::white));
-    }
-
-    // The next deal: strong hands for North and South, so that the auction runs for several
-    // rounds with the user calling in each; South deals.
-    void PickLongAuction() {
-        int owner[53];
-        QVERIFY(ParseDeal("S:AKJ4.KQ43.A2.K32 T98.T98.T987.T98 Q65.AJ5.KQ5.AQJ6 "
-                          "7532.762.J643.54",
-                          owner)
-                    .ok);
-        for (int card = 1; card <= 52; ++card) G.CardOwner[card] = owner[card];
-        G.PickedDeal = -1;
-        G.ReplayHand = 0;
-        G.Dealer = South;
     }
 
     void rebidTakesBackTheLastCall() {
