@@ -3,6 +3,7 @@
 #include "bidding/decisions.h"
 #include "bidding/evaluation.h"
 #include "bidding/meanings.h"
+#include "bidding/rebid.h"
 #include "core/cards.h"
 #include "core/flow.h"
 #include "core/host.h"
@@ -69,23 +70,32 @@ void TakeBackCallerRoles(int player) {
     if (G.Overcaller == player) G.Overcaller = 0;
 }
 
+void DecideCallForSeatToAct() {
+    int s = G.CurrentSeat;
+    if (G.Opener == 0 || s == G.Opener)
+        DecideOpenerCall();
+    else if (PartnerOf(s) == G.Opener)
+        DecideResponderCall();
+    else if (PartnerOf(s) == G.Overcaller)
+        DecideAdvancerCall();
+    else
+        DecideOvercallerCall();
+}
+
 void GetBid() {
     // Four passes in round 1, three after a bid; an illegal call ends the auction at once.
     do {
         // 1. The interface catches up; the pause after a bid.
         KeepAlive();
         Pause(G.PauseAfterBid);
-        // 2. The decision procedure of the seat's role.
-        int s = G.CurrentSeat;
+        // 2. The decision procedure of the seat's role. The user may take back his last call
+        //    instead of making one: the auction is replayed and he is asked again.
         G.WhyText.clear();
-        if (G.Opener == 0 || s == G.Opener)
-            DecideOpenerCall();
-        else if (PartnerOf(s) == G.Opener)
-            DecideResponderCall();
-        else if (PartnerOf(s) == G.Overcaller)
-            DecideAdvancerCall();
-        else
-            DecideOvercallerCall();
+        try {
+            DecideCallForSeatToAct();
+        } catch (const CallTakenBack&) {
+            ReplayAuction();
+        }
         // 3. On while the auction is open.
     } while ((G.PassCount < 3 || G.BidRound < 2) && G.PassCount < 4);
 }
@@ -151,12 +161,23 @@ void Bid2Screen(int player) {
     // 7. The user makes his own call in the bidding box; it is described at once, a role it
     //    gave him is taken back while he has only passed, and his range is kept.
     if (human) {
-        G.AwaitingUser = -1;
-        host.BidBox().Propose(c);
-        if (G.Options.WhyAlwaysUp) host.Info().SetWhy(G.WhyText);
-        while (G.AwaitingUser) {
-            KeepAlive();
-            if (G.TutorialRunning) host.TutorialStep();
+        // While the auction is replayed his earlier call is entered without asking him.
+        if (ReplayedUserCall(player, c)) {
+            cell = c;
+        } else {
+            G.AwaitingUser = -1;
+            // The reasons for the proposal; the bidding box may show the meanings with them.
+            if (G.Options.WhyAlwaysUp) host.Info().SetWhy(G.WhyText);
+            host.BidBox().Propose(c);
+            while (G.AwaitingUser) {
+                KeepAlive();
+                if (G.TutorialRunning) host.TutorialStep();
+            }
+            // He took back his last call: this turn is abandoned unrecorded.
+            if (G.PlayInterrupt == -1) {
+                cell = -1;
+                throw CallTakenBack{};
+            }
         }
         c = cell;
         if (c < 0) c = Pass;

@@ -4,6 +4,8 @@
 namespace kestrel {
 
 void GetBid();
+// Asks the decision procedure of the seat to act's role for its call.
+void DecideCallForSeatToAct();
 void Bid2Screen(int player);
 
 int LastCall(int seat);

@@ -40,6 +40,8 @@ class BidsView {
 public:
     virtual ~BidsView() = default;
     virtual void UpdateTable(int seat, int round, int call) { (void)seat, (void)round, (void)call; }
+    // Empties the call cells (the auction is replayed from its start).
+    virtual void ClearCalls() {}
 };
 
 // The tricks-played window.

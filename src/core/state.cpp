@@ -4,6 +4,30 @@ namespace kestrel {
 
 GameState G;
 
+void ResetAuctionRecord() {
+    G.Opener = G.Responder = G.Overcaller = G.Advancer = 0;
+    G.DoubleState = 0;
+    for (auto& side : G.FirstBidderOfSuit)
+        for (int& s : side) s = 0;
+    for (int& n : G.OpponentsBidCount) n = 0;
+    for (int& n : G.OwnBidCount) n = 0;
+    for (int& n : G.PartnerBidCount) n = 0;
+    G.LastDecidedCall = 0;
+    G.SavedHumanMin = G.SavedHumanMax = 0;
+    G.Contract = 0;
+    G.ContractBidder = 0;
+    G.PassCount = 0;
+    G.BidRound = 1;
+    for (auto& seat : G.Calls)
+        for (int& c : seat) c = -1;
+    G.AuctionWhatText.clear();
+    G.HumanWhatText.clear();
+    G.Bidding = BiddingMemory{};
+
+    // Convention state.
+    G.AceAsker = G.GerberAsker = G.GerberMode = G.StaymanAnswered = 0;
+}
+
 void ResetHandState() {
     // The hands, the played cards, what each seat has seen, the fill counts and the trick cells.
     for (auto& row : G.Hand)
@@ -26,23 +50,7 @@ void ResetHandState() {
     G.DummyExposed = 0;
 
     // The auction.
-    G.Opener = G.Responder = G.Overcaller = G.Advancer = 0;
-    G.DoubleState = 0;
-    for (auto& side : G.FirstBidderOfSuit)
-        for (int& s : side) s = 0;
-    for (int& n : G.OpponentsBidCount) n = 0;
-    for (int& n : G.OwnBidCount) n = 0;
-    for (int& n : G.PartnerBidCount) n = 0;
-    G.LastDecidedCall = 0;
-    G.SavedHumanMin = G.SavedHumanMax = 0;
-    G.Contract = 0;
-    G.ContractBidder = 0;
-    G.PassCount = 0;
-    G.BidRound = 1;
-    for (auto& seat : G.Calls)
-        for (int& c : seat) c = -1;
-    G.AuctionWhatText.clear();
-    G.HumanWhatText.clear();
+    ResetAuctionRecord();
 
     // The evaluation records; points start at the seat's aggressiveness offset.
     for (auto& seat : G.SuitInfo)
@@ -60,12 +68,8 @@ void ResetHandState() {
     G.DeclaringSideSum = 0;
     G.DeclarerPlan = 0;
     for (int& p : G.PlanOfTrick) p = 0;
-    G.Bidding = BiddingMemory{};
     G.Play = PlayMemory{};
     G.Plan = DeclarerMemory{};
-
-    // Convention state.
-    G.AceAsker = G.GerberAsker = G.GerberMode = G.StaymanAnswered = 0;
 
     if (G.Visible[1] == 0) G.Visible[1] = -1;
 }

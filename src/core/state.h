@@ -231,6 +231,11 @@ extern GameState G;
 // flow's ResetForm, which calls this first).
 void ResetHandState();
 
+// Clears the auction record: no calls, no contract, no roles, round 1, the bidding engines'
+// memories and the conventions in use. Part of ResetHandState; also used when the auction is
+// replayed from its start.
+void ResetAuctionRecord();
+
 // Puts the whole state back to its start-up values (settings at their defaults).
 void ResetAllState();
 

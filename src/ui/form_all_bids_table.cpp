@@ -30,7 +30,8 @@ FormAllBidsTable::FormAllBidsTable(MDIKSTR& main) : main_(main) {
     setFixedSize(Twips(1560), Twips(2310));
     QFont f("Monospace");
     f.setStyleHint(QFont::TypeWriter);
-    f.setPixelSize(std::max(8, Twips(kCellHeight) - 4));
+    // Three characters (" 1H") must fit across a cell.
+    f.setPixelSize(std::max(8, std::min(Twips(kCellHeight) - 4, Twips(kCellWidth) * 5 / 11)));
     top_ = new QLabel(" S  W  N  E", this);
     top_->setObjectName("LabelTopLable");
     top_->setGeometry(Twips(100), 0, Twips(1455), Twips(375));

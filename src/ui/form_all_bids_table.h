@@ -32,7 +32,7 @@ public:
     // Empties all 32 cells (each new deal).
     void ClearTable();
     // Empties the 28 call cells (the bidding box's rebid).
-    void ClearCalls();
+    void ClearCalls() override;
     // The points and quick-tricks cells, as the View menu's items say.
     void ShowHandInfo();
     // The whole auction written again (the window's activation).

@@ -3,12 +3,16 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "bidding/auction.h"
+#include "bidding/meanings.h"
+#include "bidding/rebid.h"
 #include "core/cards.h"
 #include "core/flow.h"
 #include "core/state.h"
 #include "ui/form_the_hands.h"
+#include "ui/form_why.h"
 #include "ui/main_window.h"
 #include "ui/twips.h"
 
@@ -26,6 +30,8 @@ FormBidTable::FormBidTable(MDIKSTR& main) : main_(main) {
                          "QPushButton:disabled { color: #a0a0a0; }"
                          "QPushButton:focus { border: 2px solid black; }");
         connect(b, &QPushButton::clicked, this, [this, index] { bidtable_Click(index); });
+        // The right button asks what the call would mean.
+        b->installEventFilter(this);
         buttons_[index] = b;
     };
     make(0, "PASS");
@@ -88,10 +94,27 @@ void FormBidTable::DoHumanBid(int proposal) {
             const bool below = G.Contract != 0 && (l < level || (l == level && s <= strain));
             buttons_[s * 10 + l]->setEnabled(!below);
         }
+    // The Why window: the meanings of the calls, the reasons for the proposal, or both, as
+    // its option buttons say.
+    if (G.Options.WhyAlwaysUp && G.WhyShown) main_.Why().SetText(ProposalText());
     // South's cards are shown.
     main_.Hands().RefreshRow(South);
     // The focus: the proposal with Show Computer Bid, else Pass.
     FocusOnProposal(G.Options.ShowCompBid != 0);
+}
+
+std::string FormBidTable::ProposalText() const {
+    const FormWhy& why = main_.Why();
+    const std::string what = WhatText();
+    if (why.OptionWhat()->isChecked()) return what;
+    if (why.OptionWhatWhy()->isChecked()) return what + "\n" + G.WhyText;
+    if (why.OptionWhyWhat()->isChecked()) return G.WhyText + "\n" + what;
+    // Why alone: an explanation too short to say anything gets an apology first.
+    std::string text = G.WhyText;
+    if (text.size() < 12)
+        text = "I am sorry I failed you on this logic I hope to clean up all these hole on a "
+               "future Demo." + text;
+    return text;
 }
 
 void FormBidTable::FocusOnProposal(bool on) {
@@ -110,14 +133,58 @@ void FormBidTable::bidtable_Click(int index) {
     if (busy_ || !G.AwaitingUser || !G.Dealing || G.HumanSeat == 0 ||
         G.CurrentSeat != G.HumanSeat)
         return;
-    // Taking back a call replays the auction; it comes with the later auction work.
-    if (index == 2) return;
+    // "rebid": the user takes back his last call; the bidding loop replays the auction and
+    // asks him for it again. The explanations of the abandoned turn go.
+    if (index == 2) {
+        if (UserTakesBackCall()) main_.SetWhy("");
+        return;
+    }
     busy_ = true;
     int call = index;
     if (index == Double && G.DoubleState != 0) call = Redouble;
     // The flow records the call and gives the user his role in the auction.
     UserMakesCall(call);
     busy_ = false;
+}
+
+bool FormBidTable::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
+        for (int i = 0; i < 58; ++i)
+            if (buttons_[i] && watched == buttons_[i]) {
+                if (i != 2) QueryCall(i);
+                return true;
+            }
+    }
+    if (e->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::RightButton)
+        return true;  // the release asks the question
+    return QWidget::eventFilter(watched, e);
+}
+
+void FormBidTable::QueryCall(int index) {
+    const int user = G.HumanSeat;
+    if (!G.AwaitingUser || !G.Dealing || user == 0 || G.CurrentSeat != user) return;
+    // First the proposal, as with the right button on the box.
+    FocusOnProposal(true);
+    // The clicked call is entered for the moment and given its meaning; nothing is recorded.
+    int& cell = G.Calls[user][G.BidRound];
+    const int proposal = cell;
+    const int roles[4] = {G.Opener, G.Responder, G.Overcaller, G.Advancer};
+    const int shownMin = G.SeatInfo[user].ShownMinPoints, shownMax = G.SeatInfo[user].ShownMaxPoints;
+    cell = index == Double && G.DoubleState != 0 ? Redouble : index;
+    DescribeCall();
+    const std::string what = WhatText();
+    // The roles and the range the meaning gave him are his only once he makes the call.
+    cell = proposal;
+    G.Opener = roles[0], G.Responder = roles[1], G.Overcaller = roles[2], G.Advancer = roles[3];
+    G.SeatInfo[user].ShownMinPoints = shownMin, G.SeatInfo[user].ShownMaxPoints = shownMax;
+    // The Why window shows the meanings with What selected.
+    if (G.WhyShown) {
+        main_.Why().OptionWhat()->setChecked(true);
+        main_.Why().SetText(what);
+    }
+    buttons_[index]->setFocus(Qt::OtherFocusReason);
 }
 
 void FormBidTable::keyPressEvent(QKeyEvent* e) {

@@ -3,6 +3,7 @@
 
 #include <QRect>
 #include <QWidget>
+#include <string>
 
 #include "core/host.h"
 
@@ -28,11 +29,17 @@ public:
     // Focus on the proposed call (on) or on Pass (off).
     void FocusOnProposal(bool on);
     void bidtable_Click(int index);
+    // The right button released on a call button: the meaning of that call in the Why window,
+    // the focus on the button; no call is made.
+    void QueryCall(int index);
+    // The Why window's text for the user's turn, as its option buttons choose.
+    std::string ProposalText() const;
 
     QPushButton* Button(int index) const { return buttons_[index]; }
     int Proposal() const { return proposal_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 

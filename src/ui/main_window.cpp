@@ -542,7 +542,10 @@ void MDIKSTR::Centre(QMdiSubWindow* sub) {
 
 void MDIKSTR::ShowChild(Window w) {
     const QSize a = area_->viewport()->size();
+    // Beside the card table when it stands shifted right, or is about to be because this
+    // window is kept up: then the window goes to its remembered height at the left edge.
     const bool tableShifted = handsSub_->x() != 0;
+    Placing placing(placing_);
     switch (w) {
         case Window::Hands:
             G.HandsShown = -1;
@@ -570,7 +573,7 @@ void MDIKSTR::ShowChild(Window w) {
             if (!G.BidsShown) {
                 // Loading: beside the shifted card table at its remembered height, or centred.
                 bidsSub_->adjustSize();
-                if (tableShifted) {
+                if (tableShifted || Checked("MenuBidsUp")) {
                     const int top = Twips(G.BidsWindowTop);
                     bidsSub_->move(0, a.height() > top + bidsSub_->height() ? top : 0);
                 } else {
@@ -589,7 +592,7 @@ void MDIKSTR::ShowChild(Window w) {
             if (!G.CardsPlayedShown) {
                 G.CardsPlayedShown = -1;
                 playedSub_->adjustSize();
-                if (tableShifted) {
+                if (tableShifted || Checked("MenuCardsPlayedUp")) {
                     const int top = Twips(G.CardsPlayedWindowTop);
                     const int h = playedSub_->height();
                     playedSub_->move(0, a.height() > top + h ? top : a.height() - h);
@@ -607,8 +610,13 @@ void MDIKSTR::ShowChild(Window w) {
         case Window::Score:
             if (!G.ScoreShown) {
                 scoreSub_->adjustSize();
-                const int wPad = scoreSub_->width();
-                if (handsSub_->width() > 0) {
+                const int wPad = scoreSub_->width(), hPad = scoreSub_->height();
+                if (tableShifted || Checked("MenuScoreUp")) {
+                    // Beside the shifted table, below the other tool windows: at its
+                    // remembered height, or against the bottom when the window is too short.
+                    const int top = Twips(G.ScoreWindowTop);
+                    scoreSub_->move(0, a.height() > top + hPad ? top : std::max(0, a.height() - hPad));
+                } else if (handsSub_->width() > 0) {
                     // At the top, at the remembered position when the main window is wide
                     // enough, else against its right edge.
                     const int left = Twips(G.ScoreWindowTop);
@@ -783,6 +791,7 @@ void MDIKSTR::KeepToolsInPlace() {
     if (handsSub_->x() != 0) {
         const std::pair<int, QMdiSubWindow*> tools[] = {
             {G.ScoreShown, scoreSub_}, {G.BidsShown, bidsSub_}, {G.CardsPlayedShown, playedSub_}};
+        Placing placing(placing_);
         for (auto [shown, sub] : tools)
             if (shown && sub->x() != 0) sub->move(0, sub->y());
     }
@@ -812,6 +821,15 @@ void MDIKSTR::LayOutUnlessShifted() {
 
 void MDIKSTR::LayOut() {
     if (!hands_) return;
+    // A main window in its normal state that is too small for the card table and the Why
+    // window beside it: the Why window closes and its menu item is unchecked.
+    if (G.WhyShown && !isMaximized() && !isFullScreen() &&
+        width() < Twips(kMinWidthTwips + kWhyRoomTwips)) {
+        // Unchecking the item unloads the window, which lays the table out again.
+        findChild<QAction*>("MenuWhy")->setChecked(false);
+        if (G.WhyShown) Unload(Window::Why);
+        return;
+    }
     QSize a = area_->viewport()->size();
     // The table stands clear of the tool windows that are up beside it.
     bool toolsUp = (G.BidsShown && G.Options.BidsAlwaysUp) ||
@@ -865,7 +883,21 @@ void MDIKSTR::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+void MDIKSTR::RememberToolPosition(QObject* watched) {
+    // Only the user's own moves count, and only beside the shifted card table, where the
+    // windows open at their remembered heights.
+    if (placing_ || handsSub_->x() == 0) return;
+    auto top = [](QMdiSubWindow* sub) { return ToTwips(sub->y()); };
+    if (watched == bidsSub_ && G.BidsShown && bidsSub_->isVisible())
+        G.BidsWindowTop = top(bidsSub_);
+    else if (watched == playedSub_ && G.CardsPlayedShown && playedSub_->isVisible())
+        G.CardsPlayedWindowTop = top(playedSub_);
+    else if (watched == scoreSub_ && G.ScoreShown && scoreSub_->isVisible())
+        G.ScoreWindowTop = top(scoreSub_);
+}
+
 bool MDIKSTR::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Move) RememberToolPosition(watched);
     if (watched == area_->viewport() && e->type() == QEvent::MouseButtonPress) {
         BackgroundClick();
     } else if (e->type() == QEvent::Close) {

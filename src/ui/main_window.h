@@ -131,6 +131,16 @@ private:
     QMdiSubWindow* scoreSub_ = nullptr;
     QtHost* host_ = nullptr;
     bool resizing_ = false;
+    // True while the program itself places a tool window: such moves are not remembered.
+    bool placing_ = false;
+    struct Placing {
+        explicit Placing(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+        ~Placing() { flag_ = was_; }
+        bool& flag_;
+        bool was_;
+    };
+    // A tool window the user moved beside the shifted card table: its height is remembered.
+    void RememberToolPosition(QObject* watched);
 };
 
 // Runs the game: the main window, the host, the event loop.

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
@@ -12,11 +13,15 @@
 
 #include "core/cards.h"
 #include "core/flow.h"
+#include "core/pbn.h"
 #include "core/state.h"
 #include "ui/card_renderer.h"
+#include "ui/form_all_bids_table.h"
 #include "ui/form_bid_table.h"
 #include "ui/form_continue.h"
 #include "ui/form_the_hands.h"
+#include "ui/form_why.h"
+#include <QRadioButton>
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
 #include "ui/twips.h"
@@ -121,6 +126,20 @@ class GameWindowTest : public QObject {
     void PressContinue() {
         QPushButton* b = w->Continue().findChild<QPushButton*>("ComWaitForYou");
         QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    // The next deal: strong hands for North and South, so that the auction runs for several
+    // rounds with the user calling in each; South deals.
+    void PickLongAuction() {
+        int owner[53];
+        QVERIFY(ParseDeal("S:AKJ4.KQ43.A2.K32 T98.T98.T987.T98 Q652.AJ5.KQ5.AQJ "
+                          "73.762.J643.7654",
+                          owner)
+                    .ok);
+        for (int card = 1; card <= 52; ++card) G.CardOwner[card] = owner[card];
+        G.PickedDeal = -1;
+        G.ReplayHand = 0;
+        G.Dealer = South;
     }
 
 private slots:
@@ -478,6 +497,148 @@ private slots:
         QPainter p(&im);
         QVERIFY(cdtDraw(p, 0, 0, 0, kModeFace, Qt::white));
         QVERIFY(!cdtDraw(p, 0, 0, 70, kModeBack, Qt::white));
+    }
+
+    void rebidTakesBackTheLastCall() {
+        PickLongAuction();
+        Item("MenuBidsUp")->trigger();
+        QPushButton* rebid = w->BidTable().Button(2);
+        QCOMPARE(rebid->text(), QString("rebid"));
+        int firstRoundClicks = 0, takenBackIn = 0, askedAgainIn = 0, clearedCells = 0;
+        int before[5][8] = {};
+        bool compared = false;
+        Run([&] {
+            if (G.WaitingForContinue) {
+                PressContinue();
+                return;
+            }
+            if (!G.AwaitingUser) return;
+            if (G.PlayInProgress) {
+                QTest::keyClick(&Table(), Qt::Key_Return);
+                return;
+            }
+            // In the first round there is nothing to take back: the turn goes on.
+            if (G.BidRound == 1 && firstRoundClicks == 0) {
+                ++firstRoundClicks;
+                QTest::mouseClick(rebid, Qt::LeftButton);
+                QCOMPARE(G.AwaitingUser, -1);
+                QCOMPARE(G.BidRound, 1);
+            }
+            if (G.BidRound == 2 && takenBackIn == 0) {
+                // The auction as it stands, then "rebid".
+                for (int seat = 1; seat <= 4; ++seat)
+                    for (int r = 0; r <= 7; ++r) before[seat][r] = G.Calls[seat][r];
+                takenBackIn = 2;
+                QTest::mouseClick(rebid, Qt::LeftButton);
+                return;
+            }
+            if (takenBackIn && !askedAgainIn) {
+                // Asked again for his round-1 call, as dealer: nothing is shown yet.
+                askedAgainIn = G.BidRound;
+                QCOMPARE(G.CurrentSeat, int(South));
+                for (int i = 1; i <= 28; ++i)
+                    if (w->AllBids().CellText(i).trimmed().isEmpty()) ++clearedCells;
+                for (int seat = 1; seat <= 4; ++seat)
+                    for (int r = 1; r <= 7; ++r)
+                        if (!(seat == South && r == 1)) QCOMPARE(G.Calls[seat][r], -1);
+            }
+            // The same calls again: the computer's calls come out as they were.
+            if (askedAgainIn && G.BidRound == 2 && !compared) {
+                for (int seat = 1; seat <= 4; ++seat)
+                    for (int r = 0; r <= 7; ++r)
+                        if (!(seat == South && r == 2)) QCOMPARE(G.Calls[seat][r], before[seat][r]);
+                compared = true;
+            }
+            MakeCall();
+        });
+        QCOMPARE(firstRoundClicks, 1);
+        QCOMPARE(takenBackIn, 2);
+        QCOMPARE(askedAgainIn, 1);
+        QCOMPARE(clearedCells, 28);
+        QVERIFY(compared);
+    }
+
+    void rightButtonShowsTheMeaningOfACall() {
+        PickLongAuction();
+        Item("MenuWhy")->trigger();
+        QVERIFY(G.WhyShown);
+        int queries = 0;
+        Run([&] {
+            if (G.WaitingForContinue) {
+                PressContinue();
+                return;
+            }
+            if (!G.AwaitingUser) return;
+            if (G.PlayInProgress) {
+                QTest::keyClick(&Table(), Qt::Key_Return);
+                return;
+            }
+            if (queries == 0) {
+                ++queries;
+                const int proposal = G.Calls[South][G.BidRound];
+                const int opener = G.Opener, overcaller = G.Overcaller;
+                w->Why().OptionWhy()->setChecked(true);
+                QPushButton* threeNoTrump = w->BidTable().Button(53);
+                QTest::mouseClick(threeNoTrump, Qt::RightButton);
+                // No call is made: still the user's turn, the proposal still in place.
+                QCOMPARE(G.AwaitingUser, -1);
+                QCOMPARE(G.Calls[South][G.BidRound], proposal);
+                QCOMPARE(G.Opener, opener);
+                QCOMPARE(G.Overcaller, overcaller);
+                // The meanings, the user's 3 No Trump last, with What selected.
+                QVERIFY(w->Why().OptionWhat()->isChecked());
+                QVERIFY(!G.HumanWhatText.empty());
+                QCOMPARE(w->Why().Text(),
+                         QString::fromStdString(G.AuctionWhatText + G.HumanWhatText));
+                QVERIFY(threeNoTrump->hasFocus());
+                // "rebid" has no query.
+                const std::string what = G.HumanWhatText;
+                QTest::mouseClick(w->BidTable().Button(2), Qt::RightButton);
+                QCOMPARE(G.HumanWhatText, what);
+            }
+            MakeCall();
+        });
+        QCOMPARE(queries, 1);
+    }
+
+    void whyTextOfTheUsersTurn() {
+        Item("MenuWhy")->trigger();
+        G.Dealing = -1;
+        G.HumanSeat = South;
+        G.AuctionWhatText = "What. ";
+        G.HumanWhatText = "";
+        FormWhy& why = w->Why();
+        auto text = [&] { return why.Text().toStdString(); };
+        G.WhyText = "Because of this and that. ";
+        why.OptionWhatWhy()->setChecked(true);
+        w->BidTable().DoHumanBid(Pass);
+        QCOMPARE(text(), std::string("What. \nBecause of this and that. "));
+        why.OptionWhyWhat()->setChecked(true);
+        w->BidTable().DoHumanBid(Pass);
+        QCOMPARE(text(), std::string("Because of this and that. \nWhat. "));
+        why.OptionWhat()->setChecked(true);
+        w->BidTable().DoHumanBid(Pass);
+        QCOMPARE(text(), std::string("What. "));
+        // Why alone, with hardly any reason: the apology comes first.
+        why.OptionWhy()->setChecked(true);
+        G.WhyText = "Pass. ";
+        w->BidTable().DoHumanBid(Pass);
+        QCOMPARE(text(), std::string("I am sorry I failed you on this logic I hope to clean up all "
+                                     "these hole on a future Demo.Pass. "));
+        G.Dealing = 0;
+    }
+
+    void whyClosesWhenTheWindowIsTooSmallForBoth() {
+        Item("MenuWhy")->trigger();
+        QVERIFY(G.WhyShown);
+        QVERIFY(w->SubWindow(Window::Why)->isVisible());
+        w->resize(Twips(5500), Twips(4850));
+        QCoreApplication::processEvents();
+        QCOMPARE(G.WhyShown, 0);
+        QVERIFY(!Item("MenuWhy")->isChecked());
+        QVERIFY(!w->SubWindow(Window::Why)->isVisible());
+        // The card table has the whole width again.
+        QCOMPARE(w->SubWindow(Window::Hands)->width(), w->Area().viewport()->width());
     }
 
     void idleWaitDoesNotSpin() {

@@ -472,6 +472,51 @@ private slots:
         QCOMPARE(G.ScoreShown, -1);  // kept up all along
     }
 
+    void scorePadAndBidsWindowKeptUpDoNotOverlap() {
+        Item("MenuBidsUp")->trigger();
+        Item("MenuScoreUp")->trigger();
+        QCoreApplication::processEvents();
+        w->Host().KeepAlive();
+        // The table stands shifted; both windows at the left edge, at their remembered heights.
+        QCOMPARE(Sub(Window::Hands)->x(), Twips(1650));
+        QCOMPARE(Sub(Window::Bids)->pos(), QPoint(0, Twips(G.BidsWindowTop)));
+        QCOMPARE(Sub(Window::Score)->pos(), QPoint(0, Twips(G.ScoreWindowTop)));
+        QVERIFY(!Sub(Window::Bids)->geometry().intersects(Sub(Window::Score)->geometry()));
+    }
+
+    void movedToolWindowsRememberTheirHeight() {
+        Item("MenuBidsUp")->trigger();
+        Item("MenuCardsPlayedUp")->trigger();
+        Item("MenuScoreUp")->trigger();
+        w->Host().KeepAlive();
+        QVERIFY(Sub(Window::Hands)->x() != 0);
+        // The user moves the three windows (as a drag of the title bar does).
+        Sub(Window::Bids)->move(30, 20);
+        Sub(Window::CardsPlayed)->move(0, 250);
+        Sub(Window::Score)->move(10, 140);
+        QCOMPARE(G.BidsWindowTop, 20 * 15);
+        QCOMPARE(G.CardsPlayedWindowTop, 250 * 15);
+        QCOMPARE(G.ScoreWindowTop, 140 * 15);
+        // Kept at the left edge by the program: the heights stay as the user left them.
+        w->Host().KeepAlive();
+        QCOMPARE(Sub(Window::Bids)->pos(), QPoint(0, 20));
+        QCOMPARE(G.BidsWindowTop, 20 * 15);
+        // The score pad closed and opened again comes back where it was left.
+        Item("MenuScoreUp")->trigger();
+        QCOMPARE(G.ScoreShown, 0);
+        Item("MenuScoreUp")->trigger();
+        QCOMPARE(Sub(Window::Score)->pos(), QPoint(0, 140));
+        QCOMPARE(G.ScoreWindowTop, 140 * 15);
+        // A main window too short for the remembered height: against the bottom, and the
+        // remembered height is kept for later.
+        G.ScoreWindowTop = 100000;
+        Item("MenuScoreUp")->trigger();
+        Item("MenuScoreUp")->trigger();
+        const int bottom = w->Area().viewport()->height() - Sub(Window::Score)->height();
+        QCOMPARE(Sub(Window::Score)->pos(), QPoint(0, bottom));
+        QCOMPARE(G.ScoreWindowTop, 100000);
+    }
+
     void allFiveWindowsScreenshot() {
         Item("MenuBidsUp")->trigger();
         Item("MenuCardsPlayedUp")->trigger();
