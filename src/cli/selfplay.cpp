@@ -9,6 +9,7 @@
 #include "core/pbn.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "declarer/plan.h"
 
 namespace kestrel::cli {
 
@@ -274,6 +275,8 @@ void AddSelfplayCommand(CLI::App& app, Action& action) {
         RecordingHost host;
         Signature sig;
         std::map<std::string, int> byContract;
+        // The plan the declarer chose after the opening lead, per hand played.
+        std::map<std::string, int> byPlan;
         int passedOut = 0, rubbers = 0;
         auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < o->count; ++i) {
@@ -295,6 +298,7 @@ void AddSelfplayCommand(CLI::App& app, Action& action) {
                 std::string key = "level " + std::to_string(CallLevel(G.Contract)) +
                                   (G.DoubleState == 1 ? " doubled" : G.DoubleState == 2 ? " redoubled" : "");
                 byContract[key]++;
+                if (G.Declarer != 0) byPlan[PlanName(G.Plan.ChosenPlan)]++;
             }
             if (pbn) pbn << (i ? "\n" : "") << PbnRecord(date);
         }
@@ -310,6 +314,7 @@ void AddSelfplayCommand(CLI::App& app, Action& action) {
         std::cout << "passed out: " << passedOut << "\n";
         std::cout << "rubbers: " << rubbers << " (won " << G.RubbersWon[1] << ", lost " << G.RubbersWon[2] << ")\n";
         for (auto& [key, n] : byContract) std::cout << key << ": " << n << "\n";
+        for (auto& [key, n] : byPlan) std::cout << "plan " << key << ": " << n << "\n";
         if (o->check) std::cout << "all invariants hold\n";
         return 0;
     };

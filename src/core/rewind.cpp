@@ -1,5 +1,7 @@
 #include "core/rewind.h"
 
+#include "declarer/plan.h"
+
 #include "core/cards.h"
 #include "core/host.h"
 #include "core/state.h"
@@ -83,10 +85,9 @@ void RewindPlay() {
     G.TrickWinner[last] = 0;
     G.TricksPlayed -= 1;
     // 5. The declarer's plan as it stood after the trick that now ends the play so far.
-    //    Declarer-plan call site: restoring CrossRuffOut and the trump-finesse hand comes with
-    //    the declarer's plans.
     if (G.TricksPlayed > 0 && G.PlanOfTrick[G.TricksPlayed] != 0)
         G.DeclarerPlan = G.PlanOfTrick[G.TricksPlayed];
+    RestorePlanAfterTakeBack();
     // 6. No trick in progress.
     G.TrickRuffed = 0;
     G.WinningCard = 0;

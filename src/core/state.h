@@ -104,6 +104,26 @@ struct DeclarerMemory {
     // Per suit: we / partner hold a safe winner.
     int MyCash[5] = {};
     int PartnerCash[5] = {};
+    // Ruffs the short hand can expect in the side suits: in dummy, and in declarer's hand.
+    int RuffsInDummy = 0;
+    int RuffsInDeclarer = 0;
+    // The hand to lead a trump finesse from; negative once it has led; 0 for none.
+    int TrumpFinesseHand = 0;
+    // No Trump: the long suit to establish, and the suits the defence is strong in.
+    int NoTrumpLongSuit = 0;
+    int WeakNoTrumpSuit[5] = {};
+    // Cross-ruff state: trumps still out, the hand with fewer trumps, the worry about control.
+    int DefenderTrumps = 0;
+    int ShortTrumpHand = 0;
+    int TrumpWorry = 0;
+    int MyCashCount = 0;
+    int PartnerCashCount = 0;
+    int MyWinners = 0;
+    int PartnerWinners = 0;
+    // Trumps of declarer and dummy together when the play began.
+    int TrumpsAtStart = 0;
+    // The plan chosen after the opening lead (kept for the self-play summary).
+    int ChosenPlan = 0;
 };
 
 // Default colour of the table: the standard 16-colour palette's colour 9 (light blue),

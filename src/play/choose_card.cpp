@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "declarer/plan.h"
+#include "play/declarer_follow.h"
 #include "play/defence.h"
 #include "play/knowledge.h"
 #include "play/leads.h"
@@ -223,10 +224,6 @@ bool IsLegalPlay(int seat, int card) {
     return G.WinningCard == 0 || CardSuit(card) == G.SuitLed || CountInSuit(seat, G.SuitLed) == 0;
 }
 
-// Stand-in until the declarer-side following rules are built: they replace this with their
-// own choice; until then declarer and dummy follow with the legal stand-in card.
-int DeclarerFollowCard() { return StandInCard(G.CurrentSeat); }
-
 void ChooseCard() {
     // 1. A fresh explanation; who plays and in which seat of the trick.
     G.WhyText.clear();
@@ -262,7 +259,7 @@ void ChooseCard() {
 
     // 5. Otherwise the rules of the declaring side or of the defence.
     if (card == 0 && OnOffense(me))
-        card = DeclarerFollowCard();
+        card = DeclarerFollow();
     else if (card == 0)
         card = DefendByPosition();
 

@@ -6,9 +6,6 @@ namespace kestrel {
 void ChooseCard();
 void ChooseLead();
 
-// Declarer's and dummy's card when following to a trick someone else led; returns the card.
-int DeclarerFollowCard();
-
 // A legal card for the seat: follows suit when able. Used where no rule has chosen a card.
 int StandInCard(int seat);
 
