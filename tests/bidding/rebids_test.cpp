@@ -31,7 +31,8 @@ const BidCase kRebids[] = {
     {"ResponderNoTrumpGame", "N:A963.J85.K96.K96 Q85.AT74.Q85.J85 KJ2.Q32.J432.Q32 T74.K96.AT7.AT74", "N", "1C P 1N P 2N P", "", "3N",
      "We have bid at least once. Our partner liked our no trump bid. Since we have more than 7 high card points let`s go to game."},
     {"TwoNoTrumpOpenerThreeNoTrump", "N:J852.963.J85.AT7 T74.K852.T74.K96 AKQ.AQJ.KQ3.J432 963.T74.A962.Q85", "S", "2N P 3N P", "", "P",
-     "This is our second bid. We have found a fit. Using our partner`s minimum points of  4 and our points of  22we get a total of  26 points. The fit is in  no trump. "},
+     "This is our second bid. We have found a fit. Using our partner`s minimum points of  4 and our points of  22we get a total of  26 points. The fit is in  no trump. "
+     "We have found a fit! Since our partner`s point spread is defined, use his average. We know of  27 points between us and we need  26 to go to the 4 level. Game in No Trump is only the 3 level. "},
     {"TwoNoTrumpOpenerStaymanHearts", "N:J852.963.T74.K96 T74.K85.A962.Q85 AKQ.AQJ2.KQ3.J32 963.T74.J85.AT74", "S", "2N P 3C P", "", "3H",
      "This is our second bid. We bid no trump and our partner did not, so respond to stayman. Our partner raised our suit 1 level. The suit is Clubs. This is the appropriate response to a Stayman convention bid. We have more than 3 Hearts. "},
     {"SevenCardMinorToGame", "N:AJ85.AT74.93.KT7 KT74.Q963.52.Q96 2.K2.AKQJ876.432 Q963.J85.T4.AJ85", "S", "1D P 1S P 3D P 3H P", "", "5D",
