@@ -28,10 +28,11 @@ check-asan: deps
 	ctest --preset asan -j2 -E gui
 	build/asan/kestrel-cli selfplay --from 1 --count 300 --check
 
-bench: deps
+bench: build
 	cmake --preset bench
 	cmake --build --preset bench
 	build/bench/bench/kestrel-bench
+	bench/idle_cpu.sh $(BUILD)/kestrel
 
 # Rewrites the golden file of fixed hands after an intended change of behaviour.
 accept: build
