@@ -134,5 +134,39 @@ const PlayCase kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Positions, ChooseCardTest, ::testing::ValuesIn(kCases),
                          [](const auto& p) { return std::string(p.param.name); });
 
+// The doubleton-honour rule on the declaring side, which decides the card itself.
+const PlayCase kOffenseDoubletons[] = {
+    // The dummy's K-J with the ace and queen out: the jack is the finesse.
+    {"DummyFinessesWithTheJack",
+     "N:QJ3.KJ.Q32.AJ743 72.Q9854.AT98.K5 AKT9865.T3.764.9 4.A762.KJ5.QT862", "S",
+     "1S P 4S P P P", "H2", "N", "HJ",
+     "We are in position 2 or 3, we have 2 Hearts and one or more of those is a face card higher "
+     "than the highcard played so far. This trick has not been trumped, so go high. let`s try a "
+     "finesse instead. "},
+    // The dummy's K-J over declarer's singleton ace: the jack goes, the ace wins.
+    {"DummyLowUnderPartnersSingletonAce",
+     "N:QJ3.KJ.Q32.AJ743 72.Q9854.AT98.K5 AKT9865.A.764.98 4.T7632.KJ5.QT62", "S",
+     "1S P 4S P P P", "H2", "N", "HJ",
+     "We are in position 2 or 3, we have 2 Hearts and one or more of those is a face card higher "
+     "than the highcard played so far. This trick has not been trumped, so go high. "},
+    // The dummy led its singleton heart and it is still winning; declarer holds A-J.
+    {"DeclarerOverPartnersLastCard",
+     "N:QJ3.5.Q32.AJ7432 72.KQ9842.AT9.K5 AKT9865.AJ.764.9 4.T763.KJ85.QT86", "S",
+     "1S P 4S P P P", "C6 CA C5 C9 H5 H4", "S", "HA",
+     "We are in position 2 or 3, we have 2 Hearts and one or more of those is a face card higher "
+     "than the highcard played so far. Our partner is taking this trick, We are on the offense, "
+     "and the trump is not no trump. Our partner is out or will be this trick. and he has trump "
+     "and our highest is higher than the highest out, so go high."},
+    // East covered with the king: nothing to finesse, the ace.
+    {"DeclarerAceOverTheKing",
+     "N:QJ3.5.Q32.AJ7432 72.KQ9842.AT9.K5 AKT9865.AJ.764.9 4.T763.KJ85.QT86", "S",
+     "1S P 4S P P P", "C6 CA C5 C9 H5 HK", "S", "HA",
+     "We are in position 2 or 3, we have 2 Hearts and one or more of those is a face card higher "
+     "than the highcard played so far. This trick has not been trumped, so go high. "},
+};
+
+INSTANTIATE_TEST_SUITE_P(OffenseDoubletons, ChooseCardTest, ::testing::ValuesIn(kOffenseDoubletons),
+                         [](const auto& p) { return std::string(p.param.name); });
+
 }  // namespace
 }  // namespace kestrel::test

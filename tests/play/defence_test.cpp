@@ -289,5 +289,64 @@ const PlayCase kRuffs[] = {
 INSTANTIATE_TEST_SUITE_P(Ruffs, DefenceTest, ::testing::ValuesIn(kRuffs),
                          [](const auto& p) { return std::string(p.param.name); });
 
+// Fourth hand: partner's trick is left alone, otherwise win as cheaply as possible or ruff.
+constexpr const char* kFourth =
+    "N:QJ3.K65.Q32.A743 72.QJ98.AT98.KT5 AKT9865.A2.764.9 4.T743.KJ5.QJ862";
+// East holds no diamond, and the dummy none either in the second deal.
+constexpr const char* kFourthEastVoid =
+    "N:QJ3.K65.Q32.A743 742.QJT98..KQJT8 AKT9865.A2.764.9 .743.AKJT985.652";
+constexpr const char* kFourthBothVoid =
+    "N:QJ3.K6543..A7432 742.QJT98..KQJT8 AKT9865.A2.764.9 .7.AKQJT98532.65";
+// 3NT by South; East holds no club.
+constexpr const char* kFourthNoTrump =
+    "N:AJ5.K65.Q32.A743 7632.JT98.AT987. KQ4.AQ2.KJ4.QJ92 T98.743.65.KT865";
+
+const PlayCase kFourthHand[] = {
+    {"FourthHandLowUnderPartnersKing", kFourth, "S", "1S P 4S P P P", "H3 H5 HJ HA D7 DK D2",
+     "E", "D8",
+     "We are on the defense, in position 4 and our partner is taking this trick. "},
+    {"FourthHandWinsCheaplyInASideSuit", kFourth, "S", "1S P 4S P P P", "H3 H5 HJ HA D7 D5 D3",
+     "E", "D8",
+     "We are on the defense, in position 4 and our partner is not taking this trick. We are not "
+     "out and we can take this trick."},
+    {"FourthHandWinsCheaplyInTrumps", kFourth, "S", "1S P 4S P P P", "H3 H5 HJ HA S5 S4 S3",
+     "E", "S7",
+     "We are on the defense, in position 4 and our partner is not taking this trick. We are not "
+     "out and we can take this and this suit is trump. "},
+    {"FourthHandCannotWin", kFourth, "S", "1S P 4S P P P", "H3 H5 HJ HA H2 H4 HK", "E", "H8",
+     "We are on the defense, in position 4 and our partner is not taking this trick. We can not "
+     "take this trick, so go low. "},
+    {"FourthHandVoidRuffsLow", kFourthEastVoid, "S", "1S P 4S P P P", "H3 H5 H8 HA D4 D5 DQ",
+     "E", "S2",
+     "We are on the defense, in position 4 and our partner is not taking this trick. We are out "
+     "of the suit lead. This trick has not been trumped, We are the last to play, so trump it "
+     "low. "},
+    // The dummy ruffed the diamond: East overruffs with the cheapest trump that beats it.
+    {"FourthHandOverruffsTheDummy", kFourthBothVoid, "S", "1S P 4S P P P",
+     "C5 CA C8 C9 H3 H8 HA H7 D4 D2 S3", "E", "S4",
+     "We are on the defense, in position 4 and our partner is not taking this trick. We are out "
+     "of the suit lead. This trick has alredy been trumped, but we can over trump it. "},
+    // Clubs were West's lead, so East throws from hearts, the weaker suit.
+    {"FourthHandCannotOverruffDiscards", kFourthBothVoid, "S", "1S P 4S P P P",
+     "C5 CA C8 C9 H3 H8 HA H7 D4 D2 SQ", "E", "H9",
+     "We are on the defense, in position 4 and our partner is not taking this trick. We are out "
+     "of the suit lead. This trick has alredy been trumped, and we can not go over it, so "
+     "sluff. "},
+    // Partner's ace wins and the dummy threw a heart: East discards, he does not ruff.
+    {"FourthHandVoidPartnerWinningNeverRuffs", kFourthBothVoid, "S", "1S P 4S P P P",
+     "C5 CA C8 C9 H3 H8 HA H7 D4 DA H4", "E", "H9",
+     "We are on the defense, in position 4 and our partner is taking this trick. we are out "},
+    {"FourthHandVoidPartnerWinningNoTrump", kFourthNoTrump, "S", "1N P 3N P P P",
+     "H3 H5 H8 HQ C2 CK C3", "E", "D7",
+     "We are on the defense, in position 4 and our partner is taking this trick. we are out "},
+    {"FourthHandVoidNoTrumpDiscards", kFourthNoTrump, "S", "1N P 3N P P P",
+     "H3 H5 H8 HQ C2 C5 CA", "E", "D7",
+     "We are on the defense, in position 4 and our partner is not taking this trick. We are out "
+     "of the suit lead. "},
+};
+
+INSTANTIATE_TEST_SUITE_P(FourthHand, DefenceTest, ::testing::ValuesIn(kFourthHand),
+                         [](const auto& p) { return std::string(p.param.name); });
+
 }  // namespace
 }  // namespace kestrel::test

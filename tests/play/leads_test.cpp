@@ -266,6 +266,24 @@ const PlayCase kDefensiveLeads[] = {
      "does not have one higher or lower than our highest cardthen go high for Club to spade "
      "our partner bidHearts the dummy does not have one higher or lower than our highest "
      "cardthen go high "},
+    // The dummy on East's right; West bid diamonds and hearts. Each appends its sentence and
+    // the hearts give the card; nothing lies between the king and the ace, so it stands.
+    {"ThroughTheDeclarerTwoPartnerSuits",
+     "N:64.765.AK7.KQJ92 7532.K32.65432.A AKQJ.AT4.98.T543 T98.QJ98.QJT.876", "S",
+     "1S 2D 2S P 3S 4H 4S P P P", "C8 C2 CA C3", "E", "HK",
+     "We are leading through the declarer for Club to spade our partner bidDiamonds the dummy "
+     "does not have one lower than our highest cardthen go high for Club to spade our partner "
+     "bidHearts the dummy does not have one lower than our highest cardthen go high "},
+    // The same, but the dummy's clubs are its lowest suit and the king lies between the ace and
+    // East's queen: the club queen replaces the heart chosen for partner.
+    {"ThroughTheDeclarerLowSuitReplacesPartnersSuit",
+     "N:9654.K65.AK7.982 A.Q32.6543.Q7654 KQJT873.AT4.98.A 2.J987.QJT2.KJT3", "S",
+     "1S 2D 2S P 3S 4H 4S P P P", "S2 S4 SA S3", "E", "CQ",
+     "We are leading through the declarer for Club to spade our partner bidDiamonds the dummy "
+     "does not have one lower than our highest cardthen go high for Club to spade our partner "
+     "bidHearts the dummy does not have one lower than our highest cardthen go high Clubs is not "
+     "trump it is the suit in which the dummy has the lowest card, and the highest out > our "
+     "highest by 1, so play highest "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Defensive, LeadTest, ::testing::ValuesIn(kDefensiveLeads),
