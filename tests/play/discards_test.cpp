@@ -58,6 +58,57 @@ TEST_F(OffenseRuffTest, OtherwiseRuffLowWhenTheNextPlayerMayFollow) {
                          "is out of Clubs so trump it low. ");
 }
 
+// 4S by South; the dummy holds one trump (the partnership eleven) and no club. West leads a club.
+constexpr const char* kLastTrump =
+    "N:3.AQ654.AK65432. 2.732.QJT987.432 AKQJT98765.K..AK 4.JT98..QJT98765";
+
+class LastTrumpRuffTest : public PlayTest {
+protected:
+    void SetUp() override {
+        PlayTest::SetUp();
+        Decision d = Decide(kLastTrump, "S", "1S P 4S P P P", "CQ");
+        ASSERT_EQ(d.status, 0) << d.error;
+        ASSERT_EQ(d.seat, "N");
+        Reattach();
+        G.CurrentSeat = North;
+        G.WhyText.clear();
+        G.Plan.CrossRuffOut = 0;
+        G.DeclarerPlan = 1;
+        for (int suit = 1; suit <= 4; ++suit) G.Plan.ShortHandOf[suit] = 0;
+        // Declarer ruffs the dummy's side-suit losers: neither hand has a loser left.
+        for (int seat : {North, South})
+            for (int suit = 1; suit <= 4; ++suit) G.SuitInfo[seat][suit].Losers = 0;
+    }
+    std::string Ruff() { return CardCode(ChooseRuff(North)); }
+};
+
+TEST_F(LastTrumpRuffTest, TheLongSuitHandKeepsItsLastTrump) {
+    G.Plan.SideSuitHand = North;
+    EXPECT_EQ(Ruff(), "D2");
+    EXPECT_EQ(G.WhyText,
+              "This trick has not been trumped, we are the offense, we are playing a long suit "
+              "establishment game. We only have one trump left in this hand, and we want to save "
+              "it until they are out. So let`s preserve our last trump entry so we can get back "
+              "in and run our long suit later. We have some Diamonds and we have no reason to "
+              "keep any.We have some Hearts and we have no reason to keep any.In Diamonds we have "
+              "more than 1. ");
+}
+
+TEST_F(LastTrumpRuffTest, TheOtherHandsLongSuitLetsItRuff) {
+    G.Plan.SideSuitHand = South;
+    EXPECT_EQ(Ruff(), "S3");
+    EXPECT_EQ(G.WhyText, "This trick has not been trumped, We don`t think the player to our left "
+                         "is out of Clubs so trump it low. ");
+}
+
+TEST_F(LastTrumpRuffTest, AnOpponentOutOfTrumpsLetsItRuff) {
+    G.Plan.SideSuitHand = North;
+    G.SuitInfo[West][Spades].KnownVoid = -1;  // eleven seen is not enough once one is out
+    EXPECT_EQ(Ruff(), "S3");
+    EXPECT_EQ(G.WhyText, "This trick has not been trumped, We don`t think the player to our left "
+                         "is out of Clubs so trump it low. ");
+}
+
 // The user plays another card than the engine proposed: the signal follows his card.
 class UserSignalTest : public EngineTest {
 protected:
