@@ -18,6 +18,16 @@ constexpr const char* kTrap =
 constexpr const char* kNoTrump =
     "N:Q4.76.AJ765.K654 7653.T9832.98.98 AK2.54.K432.A732 JT98.AKQJ.QT.QJT";
 
+// 4S by South. North: 543.654.65.AK432, South: AKQJ2.AK32.A432 (no club).
+constexpr const char* kVoid =
+    "N:543.654.65.AK432 876.987.T987.765 AKQJ2.AK32.A432. T9.QJT.KQJ.QJT98";
+// 4S by South. North: AQ3.AK3.AK32.432, South: 9872.654.654.AKQ; K J T 6 5 4 of trumps out.
+constexpr const char* kFinesse =
+    "N:AQ3.AK3.AK32.432 T54.872.987.8765 9872.654.654.AKQ KJ6.QJT9.QJT.JT9";
+// 3NT by South. North: 432.76.AJ765.K65, South: AK5.54.K432.A732.
+constexpr const char* kNoTrumpShort =
+    "N:432.76.AJ765.K65 876.T9832.98.984 AK5.54.K432.A732 QJT9.AKQJ.QT.QJT";
+
 class DeclarerFollowTest : public PlayTest, public ::testing::WithParamInterface<PlayCase> {};
 
 TEST_P(DeclarerFollowTest, PlaysTheRuleCardWithItsReasons) { ExpectDecision(GetParam()); }
@@ -74,6 +84,35 @@ const PlayCase kCases[] = {
      "has some Hearts so he will have to follow suit. and our partner has the highest, so look for "
      "cover is true sluff rules. We have some Clubs  but this is a suit we want to establish. We "
      "have some Diamonds and we have no reason to keep any."},
+    // South is void in clubs with trumps: dummy takes West's queen as cheaply as it can.
+    {"SecondHandPartnerVoidWithTrumpsTakes", kVoid, "S", "1S P 4S P P P", "CQ", "N", "CK",
+     "We are on the offense in the second position, Our partner cant follow suit, but he has "
+     "trump, our highest is higher than the highest out, so we want to take this trick if we can. "
+     "Although we would like to take this trick the high card on the table is a face card, so "
+     "lowest over "},
+    // Dummy ducked, West's queen wins: South, void, ruffs.
+    {"FourthHandVoidRuffs", kVoid, "S", "1S P 4S P P P", "CQ C2 C5", "S", "S2",
+     "We are on the offense in the fourth position, and our partner is not taking this trick. We "
+     "have none, so let`s trump. This trick has not been trumped, We are the last to play, so "
+     "trump it low. "},
+    // South's ace of hearts is winning: dummy follows low.
+    {"ThirdHandDucksUnderPartnersWinner", kVoid, "S", "1S P 4S P P P", "CQ CK C5 S2 HA HT", "N",
+     "H4",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "our partner is taking this trick, so duckit "},
+    // South leads a low trump, West plays the six: dummy's A Q 3 with the king out finesses.
+    {"ThirdHandTakesTheFinesse", kFinesse, "S", "1S P 4S P P P", "CJ C2 C5 CA S2 S6", "N", "SQ",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. We want to look to see if we can finesse because we have only one "
+     "card higher than the highest out, and we have not seen all of this suit. We have at least 2 "
+     "cards that can take this trick right now and they are not adjacent. We have a finesse, take "
+     "it. "},
+    // 3NT: dummy's K 6 5 of clubs opposite South's four: high on the short side.
+    {"SecondHandHighOnTheShortSideInNoTrump", kNoTrumpShort, "S", "1N P 3N P P P", "CT", "N",
+     "CK",
+     "We are on the offense in the second position, trump is no trump, and suit lead is not a "
+     "suit to fear, so we go high on the short side "},
     // 3NT: West leads the ace of hearts, a suit to fear (0 points, 9 out); dummy cannot beat it.
     {"SecondHandLowInASuitToFear", kNoTrump, "S", "1N P 3N P P P", "HA", "N", "H6",
      "We are on the offense in the second position, Second hand low. "},
