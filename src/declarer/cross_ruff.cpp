@@ -219,7 +219,7 @@ int EstablishTwoSuits() {
             return MyHighest(suit);
         }
     }
-    // A suit of the plan: lead to partner's singleton winner, or cash our own.
+    // The highest suit of the plan decides: lead to partner's singleton winner, or cash our own.
     for (int suit = 4; suit >= 1; --suit) {
         if (!Side(suit) || G.Plan.ShortHandOf[suit] == 0) continue;
         int ho = HighestOut(suit);
@@ -233,6 +233,7 @@ int EstablishTwoSuits() {
             AddWhy("We have the highest in " + SuitName(suit) + ".");
             return MyHighest(suit);
         }
+        return 0;
     }
     return 0;
 }

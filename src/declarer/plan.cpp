@@ -145,7 +145,7 @@ void ChooseDeclarerPlan() {
         if (longCount == 1 && G.DeclarerPlan == 0 && shortCount > 1) {
             // A weak long suit: ruff in both hands when the short suits sit crosswise.
             int suit = longSuits[1];
-            if (DealtHonours(suit) <= (13 - CountInSuit(decl, suit) - CountInSuit(dummy, suit)) / 2) {
+            if (DealtHonours(suit) <= OutstandingCount(suit) / 2) {
                 int first = 0;
                 for (int i = 1; i <= shortCount; ++i) {
                     int sh = shortSuits[i];
@@ -167,12 +167,16 @@ void ChooseDeclarerPlan() {
             if (G.DeclarerPlan == 0) G.DeclarerPlan = 3;
         }
     } else if (longCount >= 1) {
-        // No Trump: establish the longest of the long suits.
+        // No Trump: establish the long suit; of several, clubs unless a higher long suit is
+        // strictly longer in the two hands together.
         G.DeclarerPlan = 1;
-        int choice = longSuits[1];
         auto combined = [&](int suit) { return CountInSuit(decl, suit) + CountInSuit(dummy, suit); };
-        for (int i = 2; i <= longCount; ++i)
-            if (combined(longSuits[i]) > combined(choice)) choice = longSuits[i];
+        int choice = longSuits[1];
+        if (longCount > 1) {
+            choice = Clubs;
+            for (int suit = Diamonds; suit <= Spades; ++suit)
+                if (plan.ShortHandOf[suit] != 0 && combined(suit) > combined(choice)) choice = suit;
+        }
         plan.NoTrumpLongSuit = choice;
     } else {
         G.DeclarerPlan = 3;
@@ -224,6 +228,7 @@ void LeadForDeclarer() {
         }
     }
     if (NoTrumpContract()) {
+        G.WhyText.clear();
         PlayNoTrump();
         return;
     }

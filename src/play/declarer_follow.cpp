@@ -425,7 +425,7 @@ int ThirdPosition(Follow& f) {
         if (card != 0) return card;
         // Trump trap: king and queen out, hold up the ace.
         bool tenHere = SeatHolds(me, t, Ten) || SeatHolds(p, t, Ten) || partnerCard == MakeCard(t, Ten);
-        if (trumpContract && suit == t && SeatHolds(me, t, Ace) && OpponentCardsAbove(t, Ten) == 2 &&
+        if (trumpContract && suit == t && SeatHolds(me, t, Ace) && OpponentCardsAbove(t, Jack) == 2 &&
             tenHere && DefenceSpareTricks() < 2) {
             AddWhy("because the king and queen are out and we cant lose many we need to pass on the ace "
                    "so we can be sure to trap one of them. ");

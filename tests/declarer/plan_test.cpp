@@ -1,5 +1,8 @@
-// The plan chosen after the opening lead, from the survey of the suits.
+// The plan chosen after the opening lead, from the survey of the suits, and the tie question.
 #include "play/play_fixture.h"
+
+#include "core/cards.h"
+#include "declarer/plan.h"
 
 namespace kestrel::test {
 namespace {
@@ -17,6 +20,122 @@ TEST_F(PlanTest, ShortSuitsOppositeDummyGiveCrossRuff) {
     EXPECT_EQ(G.Plan.ChosenPlan, 2);
     EXPECT_EQ(G.Plan.ShortHandOf[Hearts], 0);
     EXPECT_EQ(G.Plan.TrumpsAtStart, 9);
+}
+
+// One survey: the contract, the plan state expected after the opening lead.
+struct SurveyCase {
+    const char* name;
+    const char* deal;
+    const char* auction;
+    const char* lead;
+    int plan;
+    int ruffsInDummy, ruffsInDeclarer;
+    int shortHandOf[5];  // clubs to spades at 1..4
+    int sideSuitHand;
+    int noTrumpLongSuit;
+    int weakNoTrumpSuits[5];
+};
+std::ostream& operator<<(std::ostream& os, const SurveyCase& c) { return os << c.name; }
+
+class PlanSurveyTest : public PlanTest, public ::testing::WithParamInterface<SurveyCase> {};
+
+TEST_P(PlanSurveyTest, SurveysTheSuitsAndChoosesThePlan) {
+    const SurveyCase& c = GetParam();
+    Decision d = Decide(c.deal, "S", c.auction, c.lead);
+    ASSERT_EQ(d.status, 0) << d.error;
+    EXPECT_EQ(G.Plan.ChosenPlan, c.plan);
+    EXPECT_EQ(G.Plan.RuffsInDummy, c.ruffsInDummy);
+    EXPECT_EQ(G.Plan.RuffsInDeclarer, c.ruffsInDeclarer);
+    for (int suit = 1; suit <= 4; ++suit) {
+        EXPECT_EQ(G.Plan.ShortHandOf[suit], c.shortHandOf[suit]) << "suit " << suit;
+        EXPECT_EQ(G.Plan.WeakNoTrumpSuit[suit] != 0, c.weakNoTrumpSuits[suit] != 0) << "suit " << suit;
+    }
+    EXPECT_EQ(G.Plan.SideSuitHand, c.sideSuitHand);
+    EXPECT_EQ(G.Plan.NoTrumpLongSuit, c.noTrumpLongSuit);
+}
+
+// South declares; North is the dummy.
+// Hearts 5-1 with 7 out: need 4, so a long suit of South's, and dummy's singleton is worth two
+// ruffs. Diamonds 1-5 likewise for North. Two long suits mastered in different hands, each
+// opposite a short holding, with 5 ruffs: Cross Ruff.
+constexpr const char* kTwoLongSuits =
+    "N:K43.5.AQ732.A652 52.764.9865.T943 AJT98.KQJ32.4.87 Q76.AT98.KJT.KQJ";
+// Dummy holds a single trump: its two heart ruffs are cut to one.
+constexpr const char* kRuffCap =
+    "N:K.5.AQ732.A96532 5432.764.9865.T4 AJT98.KQJ32.4.87 Q76.AT98.KJT.KQJ";
+// Hearts 4-4 with the ace in dummy: dummy is the master hand, so the long suit is to be
+// established in dummy, opposite South; no ruff for it. Long-suit tricks 2 (4 less the king
+// and queen outstanding above need 3) against 2 ruffs in declarer's hand: a tie.
+constexpr const char* kTie =
+    "N:K43.A652.874.654 52.T9.9653.JT987 AJT98.8743.K2.32 Q76.KQJ.AQJT.AKQ";
+// Hearts 4-4 with South holding more points: South is the master hand. Long-suit tricks 3
+// (the queen is out) beat 2 ruffs: Long Suit Establishment.
+constexpr const char* kEqualLengthDeclarerStronger =
+    "N:K43.8743.874.654 52.95.9653.JT987 AJT98.AK62.K2.32 Q76.QJT.AQJT.AKQ";
+// No Trump with no long suit: High Cards and Out; hearts, 0 points with 7 out, are to fear.
+constexpr const char* kNoTrumpNoLongSuit =
+    "N:Q43.765.A65.K654 765.JT98.987.987 AK2.432.K432.A32 JT98.AKQ.QJT.QJT";
+// No Trump with diamonds 5-4 and clubs 4-4 long: the longer combined holding is chosen;
+// clubs 4-4 with the ace in South's hand make South the master hand.
+constexpr const char* kNoTrumpTwoLongSuits =
+    "N:Q4.76.AJ765.K654 7653.T9832.98.98 AK2.54.K432.A732 JT98.AKQJ.QT.QJT";
+
+const SurveyCase kSurveys[] = {
+    {"TwoLongSuitsInDifferentHandsCrossRuff", kTwoLongSuits, "1S P 4S P P P", "CK", 2, 2, 3,
+     {0, 0, South, North, 0}, 0, 0, {}},
+    {"RuffsCutToTheShortHandsTrumps", kRuffCap, "1S P 4S P P P", "CK", 2, 1, 3,
+     {0, South, South, North, 0}, 0, 0, {}},
+    {"EqualLengthAceInDummyTieAtFourIsCrossRuff", kTie, "1S P 4S P P P", "CA", 2, 0, 2,
+     {0, 0, 0, South, 0}, 0, 0, {}},
+    {"EqualLengthAceInDummyTieAtFiveIsLongSuit", kTie, "1S P 5S P P P", "CA", 1, 0, 2,
+     {0, 0, 0, South, 0}, 0, 0, {}},
+    {"EqualLengthDeclarerStrongerIsMaster", kEqualLengthDeclarerStronger, "1S P 4S P P P", "CA",
+     1, 0, 2, {0, 0, 0, North, 0}, 0, 0, {}},
+    {"NoTrumpWithoutLongSuitHighCardsAndOut", kNoTrumpNoLongSuit, "1N P 3N P P P", "HA", 3, 0, 0,
+     {0, 0, 0, 0, 0}, 0, 0, {0, 0, 0, 1, 0}},
+    {"NoTrumpLongestLongSuitChosen", kNoTrumpTwoLongSuits, "1N P 3N P P P", "HA", 1, 0, 0,
+     {0, North, South, 0, 0}, 0, Diamonds, {0, 0, 0, 1, 0}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Surveys, PlanSurveyTest, ::testing::ValuesIn(kSurveys),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The tie with the user's side declaring and both options on: the question is asked once and
+// its answer decides; with an option off, or with East-West declaring, no question and Long
+// Suit Establishment.
+TEST_F(PlanTest, TieAsksTheUserOnceWhenNorthSouthDeclare) {
+    Decision d = Decide(kTie, "S", "1S P 4S P P P", "CA");
+    ASSERT_EQ(d.status, 0) << d.error;
+    Reattach();
+    G.HumanSeat = South;
+    G.Options.WhyAlwaysUp = -1;
+    G.Options.ShowCompPlay = -1;
+    G.Plan.PlanQuestionAsked = 0;
+    host.answers.push_back(Answer::Yes);
+    ChooseDeclarerPlan();
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0],
+              "Chose Yes to play this hand as a crossruff plan instead of a long suit "
+              "establishment plan.");
+    EXPECT_EQ(G.DeclarerPlan, 2);
+    // Surveyed again in the same hand: the answer stands, no second question.
+    ChooseDeclarerPlan();
+    EXPECT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(G.DeclarerPlan, 2);
+
+    // No is Long Suit Establishment.
+    G.Plan.PlanQuestionAsked = 0;
+    host.answers.push_back(Answer::No);
+    ChooseDeclarerPlan();
+    EXPECT_EQ(host.questions.size(), 2u);
+    EXPECT_EQ(G.DeclarerPlan, 1);
+
+    // The Why option off: no question, Long Suit Establishment.
+    G.Plan.PlanQuestionAsked = 0;
+    G.Options.WhyAlwaysUp = 0;
+    ChooseDeclarerPlan();
+    EXPECT_EQ(host.questions.size(), 2u);
+    EXPECT_EQ(G.DeclarerPlan, 1);
 }
 
 }  // namespace

@@ -8,6 +8,26 @@ namespace {
 constexpr const char* kDealB =
     "N:QJ3.654.A732.AQ7 72.QJT98.T98.KT5 KT9865.A32.J6.96 A4.K7.KQ54.J8432";
 
+// 4S by South. North: AKQ..5432.765432, South: 98765.AKQ2.A6.AK; East holds no heart.
+constexpr const char* kRuff =
+    "N:AKQ..5432.765432 T32..QJT987.JT98 98765.AKQ2.A6.AK J4.JT9876543.K.Q";
+// North: AT4.AK2.AK32.432, South: 98762.543.54.AKQ; king, queen, jack, five, three of trumps out.
+constexpr const char* kTrap =
+    "N:AT4.AK2.AK32.432 KQ5.876.9876.765 98762.543.54.AKQ J3.QJT9.QJT.JT98";
+// 3NT by South. North: Q4.76.AJ765.K654, South: AK2.54.K432.A732.
+constexpr const char* kNoTrump =
+    "N:Q4.76.AJ765.K654 7653.T9832.98.98 AK2.54.K432.A732 JT98.AKQJ.QT.QJT";
+
+// 4S by South. North: 543.654.65.AK432, South: AKQJ2.AK32.A432 (no club).
+constexpr const char* kVoid =
+    "N:543.654.65.AK432 876.987.T987.765 AKQJ2.AK32.A432. T9.QJT.KQJ.QJT98";
+// 4S by South. North: AQ3.AK3.AK32.432, South: 9872.654.654.AKQ; K J T 6 5 4 of trumps out.
+constexpr const char* kFinesse =
+    "N:AQ3.AK3.AK32.432 T54.872.987.8765 9872.654.654.AKQ KJ6.QJT9.QJT.JT9";
+// 3NT by South. North: 432.76.AJ765.K65, South: AK5.54.K432.A732.
+constexpr const char* kNoTrumpShort =
+    "N:432.76.AJ765.K65 876.T9832.98.984 AK5.54.K432.A732 QJT9.AKQJ.QT.QJT";
+
 class DeclarerFollowTest : public PlayTest, public ::testing::WithParamInterface<PlayCase> {};
 
 TEST_P(DeclarerFollowTest, PlaysTheRuleCardWithItsReasons) { ExpectDecision(GetParam()); }
@@ -22,6 +42,80 @@ const PlayCase kCases[] = {
     {"FourthHandDucksUnderPartner", kDealB, "S", "1S P 4S P P P", "D4 DA D8", "S", "D6",
      "We are on the offense in the fourth position, our partner is already taking this trick we "
      "have some left so duckit "},
+    // West leads the king; South holds the ace over it and dummy's low cards touch South's:
+    // no cover from dummy.
+    {"SecondHandDucksWhenPartnerHoldsTheAce", kDealB, "S", "1S P 4S P P P", "HK", "N", "H4",
+     "We are on the offense in the second position, the trump is not no trump, and our partner "
+     "has some Hearts so he will have to follow suit. and our partner has the highest, so look for "
+     "cover is true Our partner has the same card and we have less then three in the suit that "
+     "was lead, we will duck it instead of covering"},
+    // East's queen beats dummy's four: fourth hand wins with its cheapest winner.
+    {"FourthHandTakesItLow", kDealB, "S", "1S P 4S P P P", "HK H4 HQ", "S", "HA",
+     "We are on the offense in the fourth position, and our partner is not taking this trick. We "
+     "have more than one we can take this trick, so take it low. "},
+    // Dummy leads a low heart and East plays the queen under the king out: third hand high.
+    {"ThirdHandHigh", kDealB, "S", "1S P 4S P P P", "DK DA D8 D6 H4 HQ", "S", "HA",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. third hand high."},
+    // Dummy void in hearts, South's king above every heart out, East known to be out of hearts
+    // but not of trumps, dummy holding three of the top trumps with five out: dummy ruffs its
+    // partner's winner.
+    {"ThirdHandRuffsPartnersWinner", kRuff, "S", "1S P 4S P P P", "DK D2 D7 DA HA H3 C2 D8 HK H4",
+     "N", "SA",
+     "We are on the offense in the third position. We are out of Hearts and our partner is "
+     "taking this trick. Our partner`s play is higher than the highest out and we know the "
+     "player behind us is out of this suit too, but we don`t know if he is out of trump. We have "
+     "the highest trump. we have  3 above the highest out which > half the number of trump we "
+     "have not seen or we can cross ruff out, so trump rules This trick has not been trumped, we "
+     "know the player to our left is out of Hearts but we don`t think he is out of trump so take "
+     "it high. "},
+    // 6S: South leads a trump towards dummy's A-T-4 with king and queen out and one spare
+    // defence trick: dummy plays the ten, the five still out between it and the two.
+    {"ThirdHandTrumpTrapPlaysTheTen", kTrap, "S", "1S P 6S P P P", "CJ C2 C5 CA S2 S3", "N", "ST",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. because the king and queen are out and we cant lose many we need to "
+     "pass on the ace so we can be sure to trap one of them. "},
+    // Dummy is void in hearts and South holds the ace over West's jack: no trick to take, so
+    // dummy discards.
+    {"SecondHandVoidDiscardsUnderPartnersAce", kRuff, "S", "1S P 4S P P P", "HJ", "N", "D2",
+     "We are on the offense in the second position, the trump is not no trump, and our partner "
+     "has some Hearts so he will have to follow suit. and our partner has the highest, so look for "
+     "cover is true sluff rules. We have some Clubs  but this is a suit we want to establish. We "
+     "have some Diamonds and we have no reason to keep any."},
+    // South is void in clubs with trumps: dummy takes West's queen as cheaply as it can.
+    {"SecondHandPartnerVoidWithTrumpsTakes", kVoid, "S", "1S P 4S P P P", "CQ", "N", "CK",
+     "We are on the offense in the second position, Our partner cant follow suit, but he has "
+     "trump, our highest is higher than the highest out, so we want to take this trick if we can. "
+     "Although we would like to take this trick the high card on the table is a face card, so "
+     "lowest over "},
+    // Dummy ducked, West's queen wins: South, void, ruffs.
+    {"FourthHandVoidRuffs", kVoid, "S", "1S P 4S P P P", "CQ C2 C5", "S", "S2",
+     "We are on the offense in the fourth position, and our partner is not taking this trick. We "
+     "have none, so let`s trump. This trick has not been trumped, We are the last to play, so "
+     "trump it low. "},
+    // South's ace of hearts is winning: dummy follows low.
+    {"ThirdHandDucksUnderPartnersWinner", kVoid, "S", "1S P 4S P P P", "CQ CK C5 S2 HA HT", "N",
+     "H4",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "our partner is taking this trick, so duckit "},
+    // South leads a low trump, West plays the six: dummy's A Q 3 with the king out finesses.
+    {"ThirdHandTakesTheFinesse", kFinesse, "S", "1S P 4S P P P", "CJ C2 C5 CA S2 S6", "N", "SQ",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. We want to look to see if we can finesse because we have only one "
+     "card higher than the highest out, and we have not seen all of this suit. We have at least 2 "
+     "cards that can take this trick right now and they are not adjacent. We have a finesse, take "
+     "it. "},
+    // 3NT: dummy's K 6 5 of clubs opposite South's four: high on the short side.
+    {"SecondHandHighOnTheShortSideInNoTrump", kNoTrumpShort, "S", "1N P 3N P P P", "CT", "N",
+     "CK",
+     "We are on the offense in the second position, trump is no trump, and suit lead is not a "
+     "suit to fear, so we go high on the short side "},
+    // 3NT: West leads the ace of hearts, a suit to fear (0 points, 9 out); dummy cannot beat it.
+    {"SecondHandLowInASuitToFear", kNoTrump, "S", "1N P 3N P P P", "HA", "N", "H6",
+     "We are on the offense in the second position, Second hand low. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, DeclarerFollowTest, ::testing::ValuesIn(kCases),

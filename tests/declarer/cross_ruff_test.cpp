@@ -1,0 +1,110 @@
+// The Cross Ruff plan: its leads on replayed positions, and sub-rules on positions whose plan
+// state is set directly.
+#include "play/play_fixture.h"
+
+#include "core/cards.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "declarer/cross_ruff.h"
+
+namespace kestrel::test {
+namespace {
+
+class CrossRuffTest : public PlayTest {
+protected:
+    void At(const char* deal, const char* auction, const char* play, int seat) {
+        Decision d = Decide(deal, "S", auction, play);
+        ASSERT_EQ(d.status, 0) << d.error;
+        Reattach();
+        G.CurrentSeat = G.Leader = seat;
+        G.WhyText.clear();
+    }
+    void Roles(int clubs, int diamonds, int hearts, int spades) {
+        G.Plan.ShortHandOf[Clubs] = clubs;
+        G.Plan.ShortHandOf[Diamonds] = diamonds;
+        G.Plan.ShortHandOf[Hearts] = hearts;
+        G.Plan.ShortHandOf[Spades] = spades;
+    }
+};
+
+// 3S by South. South: 9872.654.654.AQ2, North: AQ.AK32.AK32.543; the club king is out.
+constexpr const char* kTwoSuits =
+    "N:AQ.AK32.AK32.543 T543.87.987.9876 9872.654.654.AQ2 KJ6.QJT9.QJT.KJT";
+
+TEST_F(CrossRuffTest, EstablishTwoSuitsSkipsASuitWithSplitHonours) {
+    At(kTwoSuits, "1S P 3S P P P", "HQ HA H7", South);
+    Roles(0, 0, North, 0);
+    // Clubs: ace and queen with the king out are split honours; diamonds 6-5 are not.
+    EXPECT_EQ(CardCode(EstablishTwoSuits()), "D6");
+    EXPECT_EQ(G.WhyText,
+              "There are 2 suits to establish, which we have some of and Diamonds  is not 1 nor "
+              "is it trump, we don`t have split honors");
+}
+
+TEST_F(CrossRuffTest, EstablishTwoSuitsJudgesOnlyTheHighestSuitWithARole) {
+    At(kTwoSuits, "1S P 3S P P P", "HQ HA H7", South);
+    // Every side suit has a role: hearts, the highest, decides; South's 6 is no winner and
+    // North holds three, so there is no card, though South's club ace is the top club.
+    Roles(North, North, North, 0);
+    EXPECT_EQ(EstablishTwoSuits(), 0);
+    EXPECT_EQ(G.WhyText, "");
+}
+
+// 3S by South. North: AKQ..5432.765432, South: 98765.AKQ2.A6.AK; East holds no heart.
+constexpr const char* kRuff =
+    "N:AKQ..5432.765432 T32..QJT987.JT98 98765.AKQ2.A6.AK J4.JT9876543.K.Q";
+
+TEST_F(CrossRuffTest, CountVoidRuffSuitsCountsShortHandsThatAreVoid) {
+    At(kRuff, "1S P 3S P P P", "DK D2 D7 DA", South);
+    // Dummy is void in hearts and holds clubs; a cash suit (-1) has no short hand.
+    Roles(0, 0, North, 0);
+    EXPECT_EQ(CountVoidRuffSuits(), 1);
+    Roles(North, 0, North, 0);
+    EXPECT_EQ(CountVoidRuffSuits(), 1);
+    Roles(0, 0, -1, 0);
+    EXPECT_EQ(CountVoidRuffSuits(), 0);
+}
+
+struct LeadCase {
+    const char* name;
+    const char* deal;
+    const char* auction;
+    const char* play;
+    const char* card;
+    const char* why;
+};
+std::ostream& operator<<(std::ostream& os, const LeadCase& c) { return os << c.name; }
+
+class CrossRuffLeadTest : public CrossRuffTest, public ::testing::WithParamInterface<LeadCase> {};
+
+TEST_P(CrossRuffLeadTest, LeadsByTheFirstRuleThatGivesACard) {
+    const LeadCase& c = GetParam();
+    Decision d = Decide(c.deal, "S", c.auction, c.play);
+    ASSERT_EQ(d.status, 0) << d.error;
+    EXPECT_EQ(G.DeclarerPlan, 2);
+    EXPECT_EQ(d.card, c.card);
+    EXPECT_EQ(d.why, c.why);
+}
+
+const LeadCase kLeads[] = {
+    // Trick 2: both hands have trumps to spare beyond their ruffs, so the lead-to-finesse
+    // rules ask the trump routine: dummy's A K Q are good and dummy is the shorter, so low.
+    {"TrumpTowardsPartnersTopTrumps", kRuff, "1S P 3S P P P", "DK D2 D7 DA", "S5",
+     "Cross Ruff.\r\nWe need to worry about our trump, because we had less than 9 at the start, "
+     "and we have not seen at least twelve of them. We have trump and so does the defense. We "
+     "have at least 2 trump, and our partner`s high trump is good, and our trump suit is long. "},
+    // Eight trumps: trump worry. Dummy's hearts void makes hearts the best suit (dummy's queen
+    // of trumps is above the jack out though East has shown out of hearts), and South's king is
+    // a winner: unblock it while dummy has none.
+    {"BestSuitIsPartnersVoid", kRuff, "1S P 3S P P P", "DK D2 D7 DA HA H3 C2 D8", "HK",
+     "Cross Ruff.\r\nWe need to worry about our trump, because we had less than 9 at the start, "
+     "and we have not seen at least twelve of them. for Club to spades Hearts  is our bestsuit "
+     "because its our partner`s void Hearts Go high because he has none of these and we have a "
+     "winner. "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Leads, CrossRuffLeadTest, ::testing::ValuesIn(kLeads),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kestrel::test

@@ -1,0 +1,62 @@
+// The declarer's lead tools on replayed positions: the finesse finder, the drop, unblocking.
+#include "play/play_fixture.h"
+
+#include "core/cards.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "declarer/trumps.h"
+#include "play/knowledge.h"
+
+namespace kestrel::test {
+namespace {
+
+class TrumpsTest : public PlayTest {
+protected:
+    // Replays the position, then makes `seat` the hand on lead with a fresh Why text.
+    void At(const char* deal, const char* auction, const char* play, int seat) {
+        Decision d = Decide(deal, "S", auction, play);
+        ASSERT_EQ(d.status, 0) << d.error;
+        Reattach();
+        G.CurrentSeat = G.Leader = seat;
+        G.WhyText.clear();
+    }
+};
+
+// 4S by South. South: 9872 of trumps, North: ace and queen; king, jack and ten are out.
+constexpr const char* kFinesse =
+    "N:AQ.AK32.AK32.432 T543.87.987.8765 9872.654.654.AKQ KJ6.QJT9.QJT.JT9";
+
+TEST_F(TrumpsTest, FinesseTowardsAceQueenLeadsLowFromNineEightSevenTwo) {
+    At(kFinesse, "1S P 4S P P P", "CJ C2 C5 CA", South);
+    EXPECT_EQ(CardCode(FindFinesse(Spades, 1)), "S2");
+    // From the ace-queen itself there is no finesse lead, but South can finesse towards it.
+    G.CurrentSeat = G.Leader = North;
+    EXPECT_EQ(FindFinesse(Spades, 1), 0);
+    EXPECT_TRUE(CanFinesseTo(Spades, 1));
+}
+
+// 4S by South: after one round of trumps only the queen and jack are out. South holds A K 2,
+// North 9 5 4 3.
+constexpr const char* kDrop =
+    "N:98543.543.654.AK J7.876.T987.8765 AKT2.AK2.A32.432 Q6.QJT9.KQJ.QJT9";
+
+TEST_F(TrumpsTest, TwoTrumpsOutPlaysForTheDropWithTheAce) {
+    At(kDrop, "1S P 4S P P P", "DK D4 D7 DA ST S6 S8 S7", South);
+    ASSERT_EQ(OutstandingCount(Spades), 2);
+    EXPECT_EQ(CardCode(TrumpPlay()), "SA");
+    EXPECT_EQ(G.WhyText,
+              "We have trump and so does the defense. We want to play for the drop and we have "
+              "more high trump then our partner. ");
+}
+
+TEST_F(TrumpsTest, UnblockFromTheShorterHandGoesHigh) {
+    At(kDrop, "1S P 4S P P P", "DK D4 D7 DA ST S6 S8 S7", North);
+    // North holds A K of clubs opposite South's three: the ace goes first, whatever the mode.
+    EXPECT_EQ(CardCode(Unblock(Clubs, 0)), "CA");
+    EXPECT_EQ(G.WhyText, "Unblock Clubs  by going high because we have fewer than our partner. ");
+    G.WhyText.clear();
+    EXPECT_EQ(CardCode(Unblock(Clubs, -1)), "CA");
+}
+
+}  // namespace
+}  // namespace kestrel::test
