@@ -29,6 +29,12 @@ const BidCase kSecondBids[] = {
      "This is our second bid. We have between 13 points and 16 points. We have more than one biddable suit. This is the second round. We should have bid our higher suit first, and our lower suit this time. "},
     {"HigherSuitSecond", "N:K6.Q9874.J9.AQ84 4.65.KQ8643.JT65 AQ932.AKJ32.2.32 JT875.T.AT75.K97", "S", "1H P 2C P", "", "2S",
      "This is our second bid. We have between 16 points and 19 points. We have more than one biddable suit. This is the second round. We should have bid the lower suit first and the higher suit now. "},
+    {"SquareMinimumLongestSuit", "N:A85.AKJ84.Q4.Q73 6.T965.T865.T954 K32.Q32.KJ32.AJ2 QJT974.7.A97.K86", "S", "1C P 1H P", "", "2D",
+     "This is our second bid. We have between 13 points and 16 points. We have a square hand. This is the second round. Bid our longest suit as high as the 3 level if we are not a free bidder and no higher than the 1 level if we are a free bidder. "},
+    {"SquareMinimumFreeBidderOppositeValues", "N:A85.AKJ84.Q4.Q73 6.T965.T865.T954 K32.Q32.KJ32.AJ2 QJT974.7.A97.K86", "S", "1C P 1S 2H", "", "3D",
+     "This is our second bid. We have between 13 points and 16 points. We have a square hand. This is the second round. Bid our longest suit as high as the 3 level if we are not a free bidder and no higher than the 1 level if we are a free bidder. "},
+    {"LowerSuitTakenRepeatsHigher", "N:K6.AT985.J9.AQ84 4.76.AK8643.JT65 AQ932.KJ32.Q2.32 JT875.Q4.T75.K97", "S", "1S P 2C 3H", "", "3S",
+     "This is our second bid. We have between 13 points and 16 points. We have more than one biddable suit. This is the second round. We should have bid our higher suit first, and our lower suit this time. "},
     {"SixteenFreeBidderNoJump", "N:J5.QT985.KT.AQ84 .A762.A9754.JT65 AKQ932.K3.Q32.32 T8764.J4.J86.K97", "S", "1S 2C 2D 3C", "", "3S",
      "This is our second bid. We have between 16 points and 19 points. We have only one biddable suit. This is the second round. Since we are a free bidder don`t jump. "},
     {"SquareSixteenLooksForMajor", "N:A74.KJT72.Q4.K84 5.9854.T865.JT65 KQ2.AQ3.KJ32.Q32 JT9863.6.A97.A97", "S", "1C P 1H P", "", "2D",
@@ -71,6 +77,12 @@ const BidCase kSecondBids[] = {
      "This is our second bid. let`s show our major. "},
     {"StaymanJumpMinorFit", "N:Q63.AJ962.J3.Q84 4.8743.9754.JT65 AKT.KQT.AQT2.K32 J98752.5.K86.A97", "S", "2N P 4D P", "", "P",
      "This is our second bid. We bid no trump and our partner did not, so respond to stayman. We have found a fit! Since our partner`s point spread is defined, use his average. Giving us a total of  22 points for the partnership."},
+    {"StaymanJumpMajorRaisedWithFour", "N:Q74.AJT7.KT3.K84 5.9854.9754.QT65 AK2.KQ32.AJ2.J32 JT9863.6.Q86.A97", "S", "1N P 3H P", "", "4H",
+     "This is our second bid. We bid no trump and our partner did not, so respond to stayman. "},
+    {"StaymanJumpMajorThreeCardsPass", "N:Q74.AJT72.Q4.A95 5.9854.T865.KQ76 AK2.KQ3.AJ2.J432 JT9863.6.K973.T8", "S", "1N P 3H P", "", "P",
+     "This is our second bid. We bid no trump and our partner did not, so respond to stayman. "},
+    {"StaymanJumpMinorNoFitPass", "N:Q74.AJT7.AQ4.K84 5.9854.T865.QT65 AK2.KQ32.J2.AJ32 JT9863.6.K973.97", "S", "1N P 3D P", "", "P",
+     "This is our second bid. We bid no trump and our partner did not, so respond to stayman. "},
 };
 
 class SecondBid : public PlayTest, public ::testing::WithParamInterface<BidCase> {};
