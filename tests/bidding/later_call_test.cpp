@@ -32,6 +32,8 @@ const BidCase kLaterCalls[] = {
      "This is our second bid. We have found a fit. Using our partner`s minimum points of  6 and our points of  21we get a total of  27 points. The fit is in a major and the total points are more than 24. We have found a fit! Since our partner`s point spread is less than 6 points, Let`s average his minimum and his maximum. "},
     {"FitTwentyThreeToTwentyFiveSuit", "N:A74.KJT7.AQ5.A95 5.9854.J976.QJ76 KQ32.Q32.32.K432 JT986.A6.KT84.T8", "N", "1H P 1S P 2S P", "", "3S",
      "We have bid at least once. We have found a fit! Since our partner`s point spread is defined, use his average. We know of  25 points between us and we need  26 to go past the 3 level. Bid our fit to the 3 level. "},
+    {"FitTwentyToTwentyTwoWideRangeTooHigh", "N:K74.QT96.KJ4.J73 5.874.AT865.T954 AQ32.KJ32.32.AK2 JT986.A5.Q97.Q86", "E", "1C X P 1H P 2H 3C P P", "", "P",
+     "We doubled the first round and this is not the second round. We have found a fit! Since our partner`s point spread is so large, let`s add 3 to his minimum. This gives us a total of  21 points for the partnership. We know of more then 19 points and our partner`s range is 5 or more, keep the bidding open to the 2 level. "},
     {"FitTwentyOneOrLessPasses", "N:A85.QJT7.KJ4.K95 6.985.AT865.QJ76 Q432.K432.32.432 KJT97.A6.Q97.AT8", "N", "1C P 1H P 1S P", "", "P",
      "We have bid at least once. We have found a fit! Since our partner`s point spread is defined, use his average. Giving us a total of  21 points for the partnership."},
     {"NoFitSevenCardSuitCappedAtTwo", "N:A96.AQT73.J4.Q73 7.9854.T865.T954 432.KJ2.AQ2.AKJ2 KQJT85.6.K973.86", "S", "1C P 1S P 1N P 2H P", "", "P",
