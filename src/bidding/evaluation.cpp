@@ -1,6 +1,7 @@
 #include "bidding/evaluation.h"
 
 #include "bidding/auction.h"
+#include "bidding/call_rules.h"
 #include "core/cards.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -26,7 +27,6 @@ int CallingSeat(int seat) {
     return G.CurrentSeat >= 1 && G.CurrentSeat <= 4 ? G.CurrentSeat : seat;
 }
 
-bool IsSuitStrain(int strain) { return strain >= Clubs && strain <= Spades; }
 
 // The call the seat answered its partner's opening with: round 1, or round 2 after a pass.
 int AnswerRound(int seat) { return G.Calls[seat][1] == Pass ? 2 : 1; }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "bidding/auction.h"
+#include "bidding/call_rules.h"
 #include "bidding/evaluation.h"
 #include "core/cards.h"
 #include "core/state.h"
@@ -28,7 +29,6 @@ struct Wording {
     std::string role;     // "opener ", "overcaller ", ...
 };
 
-bool IsSuitStrain(int strain) { return strain >= Clubs && strain <= Spades; }
 
 // The seat's first call above Pass (its entry into the auction), and the round of it.
 int EntryRound(int seat) {
