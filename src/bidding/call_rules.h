@@ -1,12 +1,16 @@
-// Small helpers shared by the opening, response and rebid rules: the decision cell of the seat
-// to act, bids that are only made when legal, and the suit classes.
+// Small helpers that every bidding rule shares: the decision cell of the seat to act, bids that
+// are only made when legal, the cheapest level of a strain, the suit classes and a few questions
+// about the auction.
 #pragma once
+
+#include <string>
 
 #include "bidding/auction.h"
 #include "core/cards.h"
 #include "core/state.h"
+#include "core/text.h"
 
-namespace kestrel::rules {
+namespace kestrel {
 
 // The decision being made for the seat in this round (-1 while undecided).
 inline int& Cell(int x) { return G.Calls[x][G.BidRound]; }
@@ -14,7 +18,7 @@ inline bool Undecided(int x) { return Cell(x) == NoCall; }
 // Undecided, or decided to pass: the rules that may still find a bid.
 inline bool UndecidedOrPassing(int x) { return Cell(x) <= Pass; }
 
-inline bool IsSuit(int strain) { return strain >= Clubs && strain <= Spades; }
+inline bool IsSuitStrain(int strain) { return strain >= Clubs && strain <= Spades; }
 inline bool IsMajor(int strain) { return strain == Hearts || strain == Spades; }
 inline bool IsMinor(int strain) { return strain == Clubs || strain == Diamonds; }
 
@@ -24,12 +28,18 @@ inline int Cheapest(int strain) {
     return k < 1 ? 1 : k;
 }
 
+// The strain at the cheapest level it can be bid now.
+inline int BidAtMinimum(int strain) { return MakeBid(Cheapest(strain), strain); }
+
+// The bid outranks the contract, so it may be made now.
+inline bool BidIsLegalNow(int call) { return call > 10 && IsLegalCall(0, call); }
+
 // Writes the bid when it can be made: a real strain at a level from the cheapest to 7.
 // Returns whether it was written.
 inline bool SetBid(int x, int strain, int level) {
     if (strain < Clubs || strain > NoTrump || level < 1 || level > 7) return false;
     int call = MakeBid(level, strain);
-    if (!IsLegalCall(x, call)) return false;
+    if (!BidIsLegalNow(call)) return false;
     Cell(x) = call;
     return true;
 }
@@ -41,8 +51,23 @@ inline bool SetDouble(int x, int call) {
     return true;
 }
 
+// A game contract: No Trump at level 3 or more, a major at 4 or more, a minor at 5 or more.
+inline bool IsGameBid(int call) {
+    if (call <= 10) return false;
+    int s = CallStrain(call), l = CallLevel(call);
+    return (s == NoTrump && l >= 3) || (IsMajor(s) && l >= 4) || l >= 5;
+}
+
 // The seat's last call and its strain.
 inline int LastStrain(int x) { return CallStrain(LastCall(x)); }
+
+// How many different suits the seat has bid.
+inline int SuitsBidCount(int seat) {
+    int n = 0;
+    for (int s = Clubs; s <= Spades; ++s)
+        if (G.SuitInfo[seat][s].TimesBid > 0) ++n;
+    return n;
+}
 
 // The partnership's known points: the seat's points and partner's shown minimum.
 inline int KnownPoints(int x) {
@@ -60,9 +85,12 @@ inline int AdjustedPoints(int x) {
     return a;
 }
 
-}  // namespace kestrel::rules
-
-namespace kestrel {
+// A count of quick-trick halves as tricks: 4 -> " 2", 5 -> " 2.5", 1 -> " 0.5".
+inline std::string HalvesAsTricks(int halves) {
+    if (halves % 2 == 0) return Str(halves / 2);
+    if (halves < 0) return "-" + std::to_string(-halves / 2) + ".5";
+    return " " + std::to_string(halves / 2) + ".5";
+}
 
 // The opening table by adjusted points and biddable suits, for the first round (round 1) and
 // for the opener's second bid (round 2).

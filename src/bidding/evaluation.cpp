@@ -1,6 +1,7 @@
 #include "bidding/evaluation.h"
 
 #include "bidding/auction.h"
+#include "bidding/call_rules.h"
 #include "core/cards.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -26,7 +27,6 @@ int CallingSeat(int seat) {
     return G.CurrentSeat >= 1 && G.CurrentSeat <= 4 ? G.CurrentSeat : seat;
 }
 
-bool IsSuit(int strain) { return strain >= Clubs && strain <= Spades; }
 
 // The call the seat answered its partner's opening with: round 1, or round 2 after a pass.
 int AnswerRound(int seat) { return G.Calls[seat][1] == Pass ? 2 : 1; }
@@ -199,7 +199,7 @@ void InferPartnerLengths(int seat) {
     // 2. A cue-bid of the opener's suit by the overcaller is not natural.
     if (G.Overcaller != 0 && G.Opener != 0 && FirstCall(G.Overcaller) == FirstCall(G.Opener) + 1) {
         int s = CallStrain(FirstCall(G.Overcaller));
-        if (IsSuit(s)) G.SuitInfo[G.Overcaller][s].NaturalTimesBid -= 1;
+        if (IsSuitStrain(s)) G.SuitInfo[G.Overcaller][s].NaturalTimesBid -= 1;
     }
     // 3. The opening side's conventional bids, seen by the opener and the responder.
     if (G.Responder != 0 && G.Opener != 0 && (seat == G.Opener || seat == G.Responder)) {
@@ -288,7 +288,7 @@ void InferPartnerLengths(int seat) {
     }
     // His first suit is at least five cards long when he went on to show another long suit.
     int f = CallStrain(FirstCall(partner));
-    if (IsSuit(f)) {
+    if (IsSuitStrain(f)) {
         for (int s = Clubs; s <= Spades; ++s) {
             if (s == f || G.SuitInfo[partner][s].ShownLength < 5) continue;
             int& first = G.SuitInfo[partner][f].ShownLength;
@@ -359,7 +359,7 @@ void FindFits(int seat) {
 }
 
 int SupportAdjustment(int seat, int suit) {
-    if (!IsSuit(suit)) return 0;
+    if (!IsSuitStrain(suit)) return 0;
     const SuitInfoRec& mine = G.SuitInfo[seat][suit];
     int t = mine.Length + G.SuitInfo[PartnerOf(seat)][suit].ShownLength;
     int points = 0;
@@ -376,7 +376,7 @@ int SupportAdjustment(int seat, int suit) {
 
 int PointsForStrain(int seat, int strain) {
     if (strain == NoTrump) return G.SeatInfo[seat].HighCardPoints;
-    if (!IsSuit(strain)) return G.SeatInfo[seat].DummyPoints;
+    if (!IsSuitStrain(strain)) return G.SeatInfo[seat].DummyPoints;
     // Who of the partnership bid the strain first: the earlier speaker is looked at first.
     int partner = PartnerOf(seat);
     bool seatEarlier = seat == G.Dealer || seat == NextPlayer(G.Dealer);

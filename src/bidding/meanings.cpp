@@ -4,6 +4,7 @@
 #include <string>
 
 #include "bidding/auction.h"
+#include "bidding/call_rules.h"
 #include "bidding/evaluation.h"
 #include "core/cards.h"
 #include "core/state.h"
@@ -28,7 +29,6 @@ struct Wording {
     std::string role;     // "opener ", "overcaller ", ...
 };
 
-bool IsSuit(int strain) { return strain >= Clubs && strain <= Spades; }
 
 // The seat's first call above Pass (its entry into the auction), and the round of it.
 int EntryRound(int seat) {
@@ -138,7 +138,7 @@ std::string OpenerFirstRound(const Wording& w, int c) {
         SetRange(28, 37);
         return "An opening bid of 4 or more No Trump means 28 to 37 points. ";
     }
-    if (IsSuit(s) && l == 1) {
+    if (IsSuitStrain(s) && l == 1) {
         SetRange(13, 24);
         return "An opening bid of 1 of any suit means 13 to 24 points. ";
     }
@@ -146,12 +146,12 @@ std::string OpenerFirstRound(const Wording& w, int c) {
         SetRange(25, 37);
         return "An opening bid of 2 Clubs means 25 to 37 points. ";
     }
-    if (IsSuit(s) && l == 2) {
+    if (IsSuitStrain(s) && l == 2) {
         SetRange(9, 12);
         return "An opening bid of 2 of any suit other than Clubs means 9 to 12 points, with a nice "
                "long suit. This is a weak 2 bid.";
     }
-    if (IsSuit(s) && l >= 3) {
+    if (IsSuitStrain(s) && l >= 3) {
         SetRange(9, 13);
         return "An opening bid of 3 or more of any suit means 9 to 13 points, with a very long suit. "
                "This is a preemptive bid. " +
@@ -173,7 +173,7 @@ std::string OpenerRebid(const Wording& w, int x, int c) {
     bool fiveCard = FiveCardMajorOpener(x) && (o == Clubs || o == Diamonds);
     int partnerSuit = CallStrain(LastBid(p));
     bool partnershipSuit = s > 0 && (s == o || s == partnerSuit);
-    bool newSuit = IsSuit(s) && !partnershipSuit;
+    bool newSuit = IsSuitStrain(s) && !partnershipSuit;
 
     // After a No Trump opening the range is already exact.
     if (o == NoTrump) return "";
@@ -350,7 +350,7 @@ std::string ResponderFirst(int x, int c) {
             lead += "bidding any suit other than Diamonds, ";
         }
         ending = "means ";
-    } else if (IsSuit(oS) && s == oS) {
+    } else if (IsSuitStrain(oS) && s == oS) {
         // A raise of the opening suit: more with a free bid, a jump shows a limit raise.
         SetRange(6, 10);
         lead = "Raising the opener`s suit ";
@@ -396,16 +396,16 @@ std::string ResponderFirst(int x, int c) {
             me.ShownMaxPoints = 9;
             lead = "Passing when not a freebidder and when the opener did not bid a minor ";
         }
-    } else if (IsSuit(s) && jump) {
+    } else if (IsSuitStrain(s) && jump) {
         if (passed)
             SetRange(12, 12);
         else
             SetRange(19, 24);
         lead = "Jumping to a new suit ";
-    } else if (IsSuit(s) && (l == 2 || rho)) {
+    } else if (IsSuitStrain(s) && (l == 2 || rho)) {
         SetRange(10, 18);
         lead = "A minimum bid at the 2 level or bidding as a free bidder ";
-    } else if (IsSuit(s) && l == 1) {
+    } else if (IsSuitStrain(s) && l == 1) {
         SetRange(6, 18);
         lead = "Bidding at the 1 level ";
     } else {
@@ -556,7 +556,7 @@ std::string ResponderSection(const Wording& w, int x, int c) {
         me.ShownMinPoints = std::min(me.ShownMinPoints, 11);
     }
     // Over a weak two or a preempt the answers count quick tricks.
-    if (IsSuit(CallStrain(opening)) && CallLevel(opening) >= 2 && opening != MakeBid(2, Clubs)) {
+    if (IsSuitStrain(CallStrain(opening)) && CallLevel(opening) >= 2 && opening != MakeBid(2, Clubs)) {
         me.ShownMinPoints = 0;
         t += "All responses to a weak 2 or preempt are based on quick tricks, not points. We declare "
              "none. ";
@@ -681,7 +681,7 @@ std::string AdvancerSection(const Wording& w, int x, int c) {
             if (s == NoTrump) {
                 SetRange(0, 7);
                 t += "Raising " + w.poss + "partner`s No Trump bid means " + MinMax();
-            } else if (IsSuit(s)) {
+            } else if (IsSuitStrain(s)) {
                 SetRange(8, 10);
                 t += "Raising " + w.poss + "partner`s suit bid means " + MinMax();
             }

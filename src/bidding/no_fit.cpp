@@ -1,7 +1,7 @@
 #include <string>
 
 #include "bidding/auction.h"
-#include "bidding/bid_helpers.h"
+#include "bidding/call_rules.h"
 #include "bidding/decisions.h"
 #include "bidding/evaluation.h"
 #include "core/cards.h"
@@ -37,7 +37,7 @@ bool RespondedOneNoTrump(int seat) {
 }  // namespace
 
 void NoFitCall(int x) {
-    int& call = G.Calls[x][G.BidRound];
+    int& call = Cell(x);
     int p = PartnerOf(x);
     int pc = LastCall(p);
     int ps = CallStrain(pc);
@@ -55,7 +55,7 @@ void NoFitCall(int x) {
     }
     if (G.Bidding.TakenOutOfNoTrump[x]) info.NoTrumpOk = -1;
     // Partner's other suit, when it suits us better and costs no level (the last one qualifying).
-    if (call == -1 && SuitsBidCount(p) >= 2 && IsSuitStrain(ps)) {
+    if (Undecided(x) && SuitsBidCount(p) >= 2 && IsSuitStrain(ps)) {
         int chosen = 0;
         std::string why;
         for (int s = ps + 1; s <= Spades; ++s) {
@@ -76,7 +76,7 @@ void NoFitCall(int x) {
         }
     }
     // No Trump low, or a seven-card fit no higher than the three level, or nothing.
-    if (call == -1) {
+    if (Undecided(x)) {
         if (info.NoTrumpOk > 0 && MinimumLevel(NoTrump) < 3) {
             call = BidAtMinimum(NoTrump);
             AddWhy("Let`s try No Trump at less than the 3 level. ");
@@ -91,7 +91,7 @@ void NoFitCall(int x) {
     int t = G.SeatInfo[p].ShownMinPoints + info.Points;
     // Partner passed or bid No Trump: pass after our own Pass, or show our best suit below game
     // when No Trump does not suit us.
-    if ((call == -1 || call == Pass) && !IsSuitStrain(ps)) {
+    if (UndecidedOrPassing(x) && !IsSuitStrain(ps)) {
         int main = info.MainSuit;
         if (ps == 0 && previous == Pass) {
             call = Pass;
@@ -150,7 +150,7 @@ void NoFitCall(int x) {
     }
     // Enough points for No Trump game and No Trump suits us: go there, unless partner keeps
     // rebidding his last suit.
-    if ((call == -1 || call == Pass) && info.NoTrumpOk == 1 &&
+    if (UndecidedOrPassing(x) && info.NoTrumpOk == 1 &&
         G.SeatInfo[p].ShownMinPoints + info.HighCardPoints > 24 && MinimumLevel(NoTrump) < 4) {
         int first = FirstSuitBid(p), last = LastSuitBid(p);
         if (last != 0 && first != 0 && G.SuitInfo[p][last].TimesBid > G.SuitInfo[p][first].TimesBid) {

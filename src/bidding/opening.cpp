@@ -8,7 +8,6 @@
 
 namespace kestrel {
 
-using namespace rules;
 
 namespace {
 
@@ -16,7 +15,7 @@ namespace {
 void PreemptOpening(int x) {
     const SeatInfoRec& me = G.SeatInfo[x];
     int s = me.MainSuit;
-    if (!IsSuit(s) || G.SuitInfo[x][s].Length < 7) return;
+    if (!IsSuitStrain(s) || G.SuitInfo[x][s].Length < 7) return;
     if (me.HighCardPoints >= 10 || me.Points <= 12) return;
     if (MinimumLevel(s) >= 4) return;
     if (!SetBid(x, s, 3)) return;
@@ -548,7 +547,7 @@ void FiveCardMajorResponse(int r, int o) {
 // Partner opened 2 Clubs, a weak two or a preempt. Returns whether this step applied.
 bool HighOpeningResponse(int r, int o) {
     int opening = LastCall(G.Opener);
-    if (!IsSuit(o) || CallLevel(opening) < 2) return false;
+    if (!IsSuitStrain(o) || CallLevel(opening) < 2) return false;
     const SeatInfoRec& me = G.SeatInfo[r];
     bool free = IsFreeBidder(r);
     AddWhy("The opening bid was ");
@@ -928,7 +927,7 @@ void NoFitSuitOpeningResponse(int r) {
         AddWhy("We would like to bid, but not over the 1 level. ");
         AddWhy("This is true unless we have more than 6 of them. ");
         int k = MinimumLevel(s);
-        if (k == 1 || (IsSuit(s) && G.SuitInfo[r][s].Length >= 7)) SetBid(r, s, k);
+        if (k == 1 || (IsSuitStrain(s) && G.SuitInfo[r][s].Length >= 7)) SetBid(r, s, k);
     } else if (p <= 11) {
         // A new suit up to the two level.
         AddWhy("This is more than 9, but less than 12. ");
@@ -998,7 +997,7 @@ void FirstResponse(int r) {
     // Redouble with values after the opponent's double.
     if (Undecided(r) && G.Overcaller != 0 && LastCall(G.Overcaller) == Double) {
         AddWhy("The player to our right doubled. ");
-        if (IsSuit(o) && me.Points > 12) {
+        if (IsSuitStrain(o) && me.Points > 12) {
             SetDouble(r, Redouble);
             AddWhy("Our partner`s bid was not no trump and we have more than 12 points. ");
         } else if (o == NoTrump && me.Points > 8) {
@@ -1032,12 +1031,12 @@ void FirstResponse(int r) {
         }
     }
     int d = 0;
-    if (IsSuit(o) && me.FirstFit == o) {
+    if (IsSuitStrain(o) && me.FirstFit == o) {
         // Support for partner's suit.
         d = FitResponse(r, o, s);
     } else if (o == NoTrump) {
         NoTrumpOpeningResponse(r);
-    } else if (IsSuit(o)) {
+    } else if (IsSuitStrain(o)) {
         if (me.BiddableSuits == 5)
             SquareSuitOpeningResponse(r);
         else
@@ -1051,7 +1050,7 @@ void FirstResponse(int r) {
     }
     // Second thoughts before bidding a suit at the five level or higher.
     int c = Cell(r);
-    if (c > 10 && IsSuit(CallStrain(c)) && CallLevel(c) >= 5) {
+    if (c > 10 && IsSuitStrain(CallStrain(c)) && CallLevel(c) >= 5) {
         if (d < 19 && me.Points < 19) {
             Cell(r) = Pass;
             AddWhy("We want to rethink this. The level is greater than 4 and our points ");

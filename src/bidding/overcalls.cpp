@@ -1,7 +1,7 @@
 #include <string>
 
 #include "bidding/auction.h"
-#include "bidding/bid_helpers.h"
+#include "bidding/call_rules.h"
 #include "bidding/decisions.h"
 #include "bidding/evaluation.h"
 #include "core/cards.h"
@@ -26,7 +26,7 @@ int JumpOrCheapest(int strain, int jumpBelow, int cheapestBelow) {
 
 // The take-out double zone of round 1: two quick tricks and more than 10 high-card points.
 void TakeOutDoubleZone(int x, int s, int c, int l) {
-    int& call = G.Calls[x][G.BidRound];
+    int& call = Cell(x);
     const SeatInfoRec& info = G.SeatInfo[x];
     int points = info.Points, hcp = info.HighCardPoints;
     int m = G.FourCardMajors[SideOf(x)];
@@ -162,7 +162,7 @@ void TakeOutDoubleZone(int x, int s, int c, int l) {
 
 // A natural overcall without the values for a double.
 void NaturalOvercall(int x, int s, int l) {
-    int& call = G.Calls[x][G.BidRound];
+    int& call = Cell(x);
     int openerSuit = CallStrain(FirstCall(G.Opener));
     AddWhy("We have more than 12 points. ");
     if (l == 1) {
@@ -202,7 +202,7 @@ void NaturalOvercall(int x, int s, int l) {
 
 // The take-out doubler's next turns.
 void DoublerFollowUp(int x, int s) {
-    int& call = G.Calls[x][G.BidRound];
+    int& call = Cell(x);
     const SeatInfoRec& info = G.SeatInfo[x];
     int points = info.Points;
     int advancer = PartnerOf(x);
@@ -343,7 +343,7 @@ void DoublerFollowUp(int x, int s) {
 void DecideOvercallerCall() {
     int x = G.CurrentSeat;
     int round = G.BidRound;
-    int& call = G.Calls[x][round];
+    int& call = Cell(x);
     const SeatInfoRec& info = G.SeatInfo[x];
     bool human = x == G.HumanSeat;
     int enteredBefore = G.Overcaller;
@@ -381,7 +381,7 @@ void DecideOvercallerCall() {
                 AddWhy("We have a major suit with more than 6 cards. Bid it at the 4 level. ");
             }
         }
-        if (call == -1) {
+        if (Undecided(x)) {
             if (info.QuickTrickHalves > 3 && info.HighCardPoints > 10 && round == 1) {
                 TakeOutDoubleZone(x, s, c, l);
             } else if (info.Points > 12) {
@@ -406,7 +406,7 @@ void DecideOvercallerCall() {
 
 void DecideAdvancerCall() {
     int y = G.CurrentSeat;
-    int& call = G.Calls[y][G.BidRound];
+    int& call = Cell(y);
     const SeatInfoRec& info = G.SeatInfo[y];
     int o = G.Overcaller;
     FindFits(y);
@@ -452,7 +452,7 @@ void DecideAdvancerCall() {
             call = BidAtMinimum(t);
             AddWhy("We have more than 7 points or more than 1.5 quick tricks, bid at the lowest possible level. ");
         }
-        if (call == -1) call = Pass;
+        if (Undecided(y)) call = Pass;
     } else if (v == Double && CallLevel(G.Contract) < 4) {
         // Answer partner's take-out double with our longest unbid suit, majors first.
         if (G.Calls[o][1] == Double && (!free || info.HighCardPoints > 7 || info.Points > 9)) {
@@ -577,7 +577,7 @@ void DecideAdvancerCall() {
                 }
             }
         }
-        if (call == -1) call = Pass;
+        if (Undecided(y)) call = Pass;
     }
     Bid2Screen(y);
 }

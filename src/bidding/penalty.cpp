@@ -1,7 +1,7 @@
 #include <string>
 
 #include "bidding/auction.h"
-#include "bidding/bid_helpers.h"
+#include "bidding/call_rules.h"
 #include "bidding/decisions.h"
 #include "bidding/evaluation.h"
 #include "core/cards.h"
@@ -54,12 +54,12 @@ int PenaltyDoubleCall(int x, int call) {
 }
 
 void DoubledContractCall(int x) {
-    int& call = G.Calls[x][G.BidRound];
+    int& call = Cell(x);
     int p = PartnerOf(x), lho = NextPlayer(x), rho = PlayerAt(x, -1);
     int s = CallStrain(G.Contract), l = CallLevel(G.Contract);
     InferPartnerLengths(x);
     // Partner's contract doubled for penalties by the player on our right.
-    if (call == -1 && G.DoubleState == 1 && LastCall(rho) == Double) {
+    if (Undecided(x) && G.DoubleState == 1 && LastCall(rho) == Double) {
         AddWhy("The last bid was a penalty double. ");
         if (G.Contract == LastCall(p)) {
             AddWhy("Our partner was the last to bid a contract. ");
@@ -82,7 +82,7 @@ void DoubledContractCall(int x) {
         }
     }
     // Partner's S.O.S. redouble: run to the suit he bid that suits the partnership best.
-    if (call == -1 && G.DoubleState == 2 && LastCall(p) == Redouble) {
+    if (Undecided(x) && G.DoubleState == 2 && LastCall(p) == Redouble) {
         AddWhy("The last bid was our partner`s redouble. He needs out of this suit. Choose any suit our partner has "
                "bid. ");
         int best = 0, bestFit = 0;
@@ -103,7 +103,7 @@ void DoubledContractCall(int x) {
     }
     // Partner's suit doubled behind him and passed round to us: with no support, redouble for
     // rescue or run to a long suit of our own.
-    if (call == -1 && G.DoubleState == 1 && LastCall(lho) == Double && G.Contract != LastCall(x) && IsSuitStrain(s) &&
+    if (Undecided(x) && G.DoubleState == 1 && LastCall(lho) == Double && G.Contract != LastCall(x) && IsSuitStrain(s) &&
         G.SuitInfo[x][s].Length < 2 && G.SuitInfo[x][s].HighCardPoints < 4 && G.SuitInfo[p][s].TimesBid < 2) {
         AddWhy("Our partner`s last bid was doubled and there are 2 passes already. We don`t have the ace or more "
                "than one in his trump suit. ");

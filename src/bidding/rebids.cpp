@@ -8,7 +8,6 @@
 
 namespace kestrel {
 
-using namespace rules;
 
 namespace {
 
@@ -271,7 +270,7 @@ void AnswerStayman(int x) {
         }
     } else {
         // Partner jumped: raise his major with four, else the later-round rules.
-        bool fit = IsSuit(ps) && G.SuitInfo[x][ps].FitLength >= 8;
+        bool fit = IsSuitStrain(ps) && G.SuitInfo[x][ps].FitLength >= 8;
         if (IsMinor(ps) && !fit) {
             Cell(x) = Pass;
         } else if (IsMajor(ps)) {
@@ -352,7 +351,7 @@ void DecideLaterCall(int x) {
         int s = ChooseNewSuit(x, 1);
         if (s != 0) {
             AddWhy("Look for a major over a minor. ");
-        } else if (IsSuit(me.SecondFit)) {
+        } else if (IsSuitStrain(me.SecondFit)) {
             s = me.SecondFit;
             AddWhy("We think there are at least 7 of these in the partnership. ");
         }
@@ -416,7 +415,7 @@ void DecideLaterCall(int x) {
             if (s != 0 && AtGameOrBelow(s, Cheapest(s))) {
                 AddWhy("With less than 25 known points, go no higher than game on the first unplanned bid without having found a fit.");
                 int firstSuit = CallStrain(NthBid(x, 1)), secondSuit = CallStrain(NthBid(x, 2));
-                if (x == G.Opener && IsSuit(firstSuit) && IsSuit(secondSuit) && firstSuit != secondSuit &&
+                if (x == G.Opener && IsSuitStrain(firstSuit) && IsSuitStrain(secondSuit) && firstSuit != secondSuit &&
                     G.SuitInfo[x][firstSuit].Length >= 5 && G.SuitInfo[x][secondSuit].Length >= 5 &&
                     s == firstSuit && ChooseNewSuit(x, 0) == secondSuit) {
                     s = secondSuit;
@@ -432,9 +431,9 @@ void DecideLaterCall(int x) {
             NoFitCall(x);
         } else if (PartnerHoldsContract(x)) {
             int q = CallStrain(G.Contract);
-            if (IsSuit(q) && G.SuitInfo[x][q].Length < 2 && G.SuitInfo[x][q].HighCardPoints < 4) {
+            if (IsSuitStrain(q) && G.SuitInfo[x][q].Length < 2 && G.SuitInfo[x][q].HighCardPoints < 4) {
                 int m = me.MainSuit;
-                if (IsSuit(m) && TopHonourCount(x, m) >= 4 && G.SuitInfo[x][m].Length >= 6 &&
+                if (IsSuitStrain(m) && TopHonourCount(x, m) >= 4 && G.SuitInfo[x][m].Length >= 6 &&
                     SetBid(x, m, Cheapest(m)))
                     AddWhy("The last bid is our partner`s, we have less than 2, or less "
                            "than 3 points in " + SuitName(q) + ". " +
@@ -453,7 +452,7 @@ void DecideLaterCall(int x) {
         AddWhy("This is our first unplanned bid, we`ve foundno fit, and we are not a freebidder. ");
         AddWhy("We have " + Str(t) + " points, which is more than ");
         int m = me.MainSuit;
-        if (t > 28 && CallLevel(pl) < 4 && IsSuit(CallStrain(pl))) {
+        if (t > 28 && CallLevel(pl) < 4 && IsSuitStrain(CallStrain(pl))) {
             AddWhy("28. We could go as high as the 3 level. ");
             SetBid(x, m, Cheapest(m));
         } else if (t >= 26 && t <= 28 && CallLevel(pl) < 3) {
@@ -471,7 +470,7 @@ void DecideLaterCall(int x) {
         for (int s = Clubs; s <= Spades; ++s)
             if (G.PartnerBidCount[s] > 0) ++suits;
         int q = CallStrain(G.Contract);
-        if (suits >= 2 && PartnerHoldsContract(x) && IsSuit(q)) {
+        if (suits >= 2 && PartnerHoldsContract(x) && IsSuitStrain(q)) {
             int h = 0;
             for (int s = Spades; s >= Clubs && h == 0; --s)
                 if (s != q && G.PartnerBidCount[s] > 0) h = s;
@@ -511,13 +510,13 @@ void DecideResponderLaterCall(int x) {
     bool free = IsFreeBidder(x);
     int last = LastCall(x);
     // A minimum hand that has already bid stops, or prefers the opener's first suit.
-    bool unbidFit = IsSuit(me.FirstFit) && G.SuitInfo[x][me.FirstFit].TimesBid == 0;
+    bool unbidFit = IsSuitStrain(me.FirstFit) && G.SuitInfo[x][me.FirstFit].TimesBid == 0;
     bool jumpedLast = last > 10 && me.JumpedLastBid;
     if (!unbidFit && !jumpedLast && last != Pass && t < 25 &&
         (me.HighCardPoints < 6 || (me.Points - me.ShownMinPoints < 3 && last > 10))) {
         int first = NthBid(o, 1), second = NthBid(o, 2);
         int fs = CallStrain(first), ss = CallStrain(second);
-        if (o != 0 && CallsSinceFirstBid(o) == 2 && IsSuit(fs) && IsSuit(ss) && fs != ss && fs != Clubs &&
+        if (o != 0 && CallsSinceFirstBid(o) == 2 && IsSuitStrain(fs) && IsSuitStrain(ss) && fs != ss && fs != Clubs &&
             G.SuitInfo[x][fs].Length > G.SuitInfo[x][ss].Length && SetBid(x, fs, Cheapest(fs))) {
             AddWhy("We have more in our partner`s first bid suit than his "
                    "second, and his first suit was not Clubs. His last bid was "
@@ -615,7 +614,7 @@ void DecideResponderLaterCall(int x) {
     if (me.FirstFit == 0 && me.LaterCallCount < 2 && UndecidedOrPassing(x) && !free &&
         ((ps == NoTrump && k < 3) || (IsMajor(ps) && k < 4) || (IsMinor(ps) && k < 4))) {
         InferPartnerLengths(x);
-        int b = IsSuit(me.MainSuit) && G.OpponentsBidCount[me.MainSuit] == 0 ? me.MainSuit : 0;
+        int b = IsSuitStrain(me.MainSuit) && G.OpponentsBidCount[me.MainSuit] == 0 ? me.MainSuit : 0;
         int pl = LastCall(p);
         int l = CallLevel(pl);
         if (pl > 10) {
@@ -637,9 +636,9 @@ void DecideResponderLaterCall(int x) {
     // Partner's contract does not suit us: a strong suit of our own, or out of No Trump.
     if (UndecidedOrPassing(x) && PartnerHoldsContract(x)) {
         int q = CallStrain(G.Contract);
-        if (IsSuit(q) && G.SuitInfo[x][q].Length < 2 && G.SuitInfo[x][q].HighCardPoints < 4) {
+        if (IsSuitStrain(q) && G.SuitInfo[x][q].Length < 2 && G.SuitInfo[x][q].HighCardPoints < 4) {
             int m = me.MainSuit;
-            if (IsSuit(m) && TopHonourCount(x, m) >= 4 && G.SuitInfo[x][m].Length >= 6 && SetBid(x, m, Cheapest(m)))
+            if (IsSuitStrain(m) && TopHonourCount(x, m) >= 4 && G.SuitInfo[x][m].Length >= 6 && SetBid(x, m, Cheapest(m)))
                 AddWhy("We have less than 2 cards in our partner`s suit and less than 4 high card points in his suit. "
                        "We have 3 of the top 5 in a 6 card suit. We can go to the 3 level. ");
         } else if (q == NoTrump && me.NoTrumpOk < 1 && LastStrain(x) != NoTrump) {

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "bidding/auction.h"
-#include "bidding/bid_helpers.h"
+#include "bidding/call_rules.h"
 #include "bidding/decisions.h"
 #include "bidding/evaluation.h"
 #include "core/cards.h"
@@ -44,8 +44,8 @@ void BackToOurSuit(int& call, int f, const std::string& why) {
 }  // namespace
 
 void FitCall(int x) {
-    int& call = G.Calls[x][G.BidRound];
-    if (call != -1) return;
+    int& call = Cell(x);
+    if (!Undecided(x)) return;
     int p = PartnerOf(x);
     const SeatInfoRec& info = G.SeatInfo[x];
     int f = info.FirstFit;
@@ -165,8 +165,8 @@ void FitCall(int x) {
 }
 
 void SlamConventionCall(int x) {
-    int& call = G.Calls[x][G.BidRound];
-    if (call != -1) return;
+    int& call = Cell(x);
+    if (!Undecided(x)) return;
     int p = PartnerOf(x);
     const SeatInfoRec& info = G.SeatInfo[x];
     FindFits(x);
