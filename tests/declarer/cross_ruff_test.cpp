@@ -88,6 +88,19 @@ TEST_F(CrossRuffTest, CrossRuffToTheEndWhenTheRuffsBringTheContractHome) {
               "least 2 trump, and our partner`s high trump is good, and our trump suit is long. ");
 }
 
+// 4C by South. North: 5432.5432.5432.K, South: AK6.AK6.A.AQJT98 after the spade ace.
+constexpr const char* kSingletons =
+    "N:5432.5432.5432.K 987.987.9876.432 AK6.AK6.A.AQJT98 QJT.QJT.KQJT.765";
+
+TEST_F(CrossRuffTest, SingletonSuitLeadPassesOverPartnersSingletonTrump) {
+    At(kSingletons, "1C P 4C P P P", "SQ S2 S7 SA", South);
+    // Dummy's single club is a trump: the first singleton side suit, diamonds, is led.
+    EXPECT_EQ(CardCode(SingletonSuitLead()), "DA");
+    EXPECT_EQ(G.WhyText,
+              "Diamonds  is not trump, and one of us has only 1, we think they still have some."
+              "Since we have highest unplayed card in this suit, let`s play it. ");
+}
+
 struct LeadCase {
     const char* name;
     const char* deal;
