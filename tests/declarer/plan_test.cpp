@@ -108,6 +108,29 @@ const SurveyCase kSurveys[] = {
 INSTANTIATE_TEST_SUITE_P(Surveys, PlanSurveyTest, ::testing::ValuesIn(kSurveys),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// 4S by South with 9872 of trumps opposite dummy's A Q 3: the trump routine from South's hand
+// proposes the two, a finesse lead towards the queen, so South is the trump finesse hand; its
+// first lead uses the position up.
+TEST_F(PlanTest, TrumpFinesseHandIsUsedByItsFirstLead) {
+    constexpr const char* deal =
+        "N:AQ3.AK3.AK32.432 T54.872.987.8765 9872.654.654.AKQ KJ6.QJT9.QJT.JT9";
+    Decision d = Decide(deal, "S", "1S P 4S P P P", "CJ");
+    ASSERT_EQ(d.status, 0) << d.error;
+    EXPECT_EQ(G.Plan.TrumpFinesseHand, South);
+    d = Decide(deal, "S", "1S P 4S P P P", "CJ C2 C5 CA");
+    ASSERT_EQ(d.status, 0) << d.error;
+    EXPECT_EQ(d.seat, "S");
+    EXPECT_EQ(G.Plan.TrumpFinesseHand, -South);
+    EXPECT_EQ(G.PlanOfTrick[1], G.DeclarerPlan);
+}
+
+// Eight trumps with neither ace nor king out: no trump finesse hand.
+TEST_F(PlanTest, NoTrumpFinesseHandWithEightTrumpsAndTheTopHonours) {
+    Decision d = Decide(kTwoLongSuits, "S", "1S P 4S P P P", "CK");
+    ASSERT_EQ(d.status, 0) << d.error;
+    EXPECT_EQ(G.Plan.TrumpFinesseHand, 0);
+}
+
 // The tie with the user's side declaring and both options on: the question is asked once and
 // its answer decides; with an option off, or with East-West declaring, no question and Long
 // Suit Establishment.
