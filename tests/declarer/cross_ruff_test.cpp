@@ -65,6 +65,42 @@ TEST_F(CrossRuffTest, CountVoidRuffSuitsCountsShortHandsThatAreVoid) {
     EXPECT_EQ(CountVoidRuffSuits(), 0);
 }
 
+// The count shows the contract home by ruffing: no more finesses, and the trump routine's
+// card is led. 3S with one trick won: 8 more tricks are needed.
+TEST_F(CrossRuffTest, CrossRuffToTheEndWhenTheRuffsBringTheContractHome) {
+    At(kRuff, "1S P 3S P P P", "DK D2 D7 DA", South);
+    G.DeclarerPlan = 2;
+    G.Plan.CrossRuffOut = 0;
+    G.Plan.NoFinesseThisTrick = 0;
+    G.Plan.MyWinners = 4;
+    G.Plan.PartnerWinners = 3;
+    EXPECT_EQ(CrossRuffToTheEnd(), 0);
+    EXPECT_EQ(G.Plan.CrossRuffOut, 0);
+    EXPECT_EQ(G.WhyText, "");
+
+    G.Plan.MyWinners = 5;
+    EXPECT_EQ(CardCode(CrossRuffToTheEnd()), "S5");
+    EXPECT_NE(G.Plan.CrossRuffOut, 0);
+    EXPECT_NE(G.Plan.NoFinesseThisTrick, 0);
+    EXPECT_EQ(G.WhyText,
+              "we should be able to cross ruff out we should no longer try a finesse as we can see "
+              "to the end  and it looks good, We have trump and so does the defense. We have at "
+              "least 2 trump, and our partner`s high trump is good, and our trump suit is long. ");
+}
+
+// 4C by South. North: 5432.5432.5432.K, South: AK6.AK6.A.AQJT98 after the spade ace.
+constexpr const char* kSingletons =
+    "N:5432.5432.5432.K 987.987.9876.432 AK6.AK6.A.AQJT98 QJT.QJT.KQJT.765";
+
+TEST_F(CrossRuffTest, SingletonSuitLeadPassesOverPartnersSingletonTrump) {
+    At(kSingletons, "1C P 4C P P P", "SQ S2 S7 SA", South);
+    // Dummy's single club is a trump: the first singleton side suit, diamonds, is led.
+    EXPECT_EQ(CardCode(SingletonSuitLead()), "DA");
+    EXPECT_EQ(G.WhyText,
+              "Diamonds  is not trump, and one of us has only 1, we think they still have some."
+              "Since we have highest unplayed card in this suit, let`s play it. ");
+}
+
 struct LeadCase {
     const char* name;
     const char* deal;
@@ -82,6 +118,8 @@ TEST_P(CrossRuffLeadTest, LeadsByTheFirstRuleThatGivesACard) {
     Decision d = Decide(c.deal, "S", c.auction, c.play);
     ASSERT_EQ(d.status, 0) << d.error;
     EXPECT_EQ(G.DeclarerPlan, 2);
+    // The lead recorded the plan in force for the rewind.
+    EXPECT_EQ(G.PlanOfTrick[G.TricksPlayed], 2);
     EXPECT_EQ(d.card, c.card);
     EXPECT_EQ(d.why, c.why);
 }

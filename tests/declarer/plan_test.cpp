@@ -80,7 +80,15 @@ constexpr const char* kNoTrumpNoLongSuit =
 constexpr const char* kNoTrumpTwoLongSuits =
     "N:Q4.76.AJ765.K654 7653.T9832.98.98 AK2.54.K432.A732 JT98.AKQJ.QT.QJT";
 
+// The ruff counts are surveyed in No Trump too, where every suit is a side suit.
+// No Trump with diamonds 5-1 and spades 5-1 long (6 cards each) and clubs 4-3 not long (7):
+// the choice starts from clubs and only a strictly longer long suit replaces it.
+constexpr const char* kNoTrumpClubsStand =
+    "N:5.8765.AKQ32.432 764.JT9.8765.987 AKQ32.432.4.AK65 JT98.AKQ.JT9.QJT";
+
 const SurveyCase kSurveys[] = {
+    {"NoTrumpChoiceStartsFromClubs", kNoTrumpClubsStand, "1N P 3N P P P", "HA", 1, 2, 2,
+     {0, 0, South, 0, North}, 0, Clubs, {0, 0, 0, 0, 0}},
     {"TwoLongSuitsInDifferentHandsCrossRuff", kTwoLongSuits, "1S P 4S P P P", "CK", 2, 2, 3,
      {0, 0, South, North, 0}, 0, 0, {}},
     {"RuffsCutToTheShortHandsTrumps", kRuffCap, "1S P 4S P P P", "CK", 2, 1, 3,
@@ -93,12 +101,35 @@ const SurveyCase kSurveys[] = {
      1, 0, 2, {0, 0, 0, North, 0}, 0, 0, {}},
     {"NoTrumpWithoutLongSuitHighCardsAndOut", kNoTrumpNoLongSuit, "1N P 3N P P P", "HA", 3, 0, 0,
      {0, 0, 0, 0, 0}, 0, 0, {0, 0, 0, 1, 0}},
-    {"NoTrumpLongestLongSuitChosen", kNoTrumpTwoLongSuits, "1N P 3N P P P", "HA", 1, 0, 0,
+    {"NoTrumpLongestLongSuitChosen", kNoTrumpTwoLongSuits, "1N P 3N P P P", "HA", 1, 1, 0,
      {0, North, South, 0, 0}, 0, Diamonds, {0, 0, 0, 1, 0}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Surveys, PlanSurveyTest, ::testing::ValuesIn(kSurveys),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// 4S by South with 9872 of trumps opposite dummy's A Q 3: the trump routine from South's hand
+// proposes the two, a finesse lead towards the queen, so South is the trump finesse hand; its
+// first lead uses the position up.
+TEST_F(PlanTest, TrumpFinesseHandIsUsedByItsFirstLead) {
+    constexpr const char* deal =
+        "N:AQ3.AK3.AK32.432 T54.872.987.8765 9872.654.654.AKQ KJ6.QJT9.QJT.JT9";
+    Decision d = Decide(deal, "S", "1S P 4S P P P", "CJ");
+    ASSERT_EQ(d.status, 0) << d.error;
+    EXPECT_EQ(G.Plan.TrumpFinesseHand, South);
+    d = Decide(deal, "S", "1S P 4S P P P", "CJ C2 C5 CA");
+    ASSERT_EQ(d.status, 0) << d.error;
+    EXPECT_EQ(d.seat, "S");
+    EXPECT_EQ(G.Plan.TrumpFinesseHand, -South);
+    EXPECT_EQ(G.PlanOfTrick[1], G.DeclarerPlan);
+}
+
+// Eight trumps with neither ace nor king out: no trump finesse hand.
+TEST_F(PlanTest, NoTrumpFinesseHandWithEightTrumpsAndTheTopHonours) {
+    Decision d = Decide(kTwoLongSuits, "S", "1S P 4S P P P", "CK");
+    ASSERT_EQ(d.status, 0) << d.error;
+    EXPECT_EQ(G.Plan.TrumpFinesseHand, 0);
+}
 
 // The tie with the user's side declaring and both options on: the question is asked once and
 // its answer decides; with an option off, or with East-West declaring, no question and Long

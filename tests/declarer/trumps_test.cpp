@@ -58,5 +58,25 @@ TEST_F(TrumpsTest, UnblockFromTheShorterHandGoesHigh) {
     EXPECT_EQ(CardCode(Unblock(Clubs, -1)), "CA");
 }
 
+// 3S by South. North: AKQ..5432.765432, South: 98765.AKQ2.A6.AK; five trumps out.
+constexpr const char* kRuff =
+    "N:AKQ..5432.765432 T32..QJT987.JT98 98765.AKQ2.A6.AK J4.JT9876543.K.Q";
+
+// Long Suit Establishment with the defenders holding as many trumps as South: once a defender
+// is known short of trumps, the cross-ruff count (3 top trumps and 2 club winners) switches the
+// plan to Cross Ruff, and the trump routine hands the lead over.
+TEST_F(TrumpsTest, LongSuitSwitchesToCrossRuffWhenADefenderIsShortOfTrumps) {
+    At(kRuff, "1S P 3S P P P", "DK D2 D7 DA", South);
+    G.DeclarerPlan = 1;
+    G.Plan.TrumpFinesseHand = 0;
+    // Nobody known short: the trumps are drawn as usual.
+    EXPECT_GT(TrumpPlay(), 0);
+    EXPECT_EQ(G.DeclarerPlan, 1);
+    G.WhyText.clear();
+    G.SuitInfo[East][Spades].KnownVoid = -1;
+    EXPECT_EQ(TrumpPlay(), -1);
+    EXPECT_EQ(G.DeclarerPlan, 2);
+}
+
 }  // namespace
 }  // namespace kestrel::test
