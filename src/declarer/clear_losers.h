@@ -9,5 +9,7 @@ int ClearLosersLead();
 void PlayNoTrump();
 // Fills the Losers of declarer's and dummy's side suits.
 void CountLosers();
+// The sure winners of each hand in No Trump: the cash flags and counts, MyWinners, PartnerWinners.
+void CountSureWinners();
 
 }  // namespace kestrel

@@ -3,8 +3,13 @@
 
 namespace kestrel {
 
+// Plays the declaring side's lead under the End Game plan; always plays a card.
 void PlayEndGame();
-// Sets MyWinners: the winners that can be cashed in the hand of CurrentSeat.
+// The winners of both hands: MyWinners, PartnerWinners and the cash flags.
 void CountWinners();
+// Our winning suit to cash (mode -1 also trumps), or 0.
+int CashWinners(int mode);
+// A low lead to partner's winner (mode -1 also notes trumps out), or 0.
+int LeadToPartnerWinner(int mode);
 
 }  // namespace kestrel

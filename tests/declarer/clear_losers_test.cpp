@@ -1,0 +1,56 @@
+// Clearing losers in a game contract and the No Trump lead routine.
+#include "play/play_fixture.h"
+
+namespace kestrel::test {
+namespace {
+
+class ClearLosersTest : public PlayTest, public ::testing::WithParamInterface<PlayCase> {};
+
+TEST_P(ClearLosersTest, LeadsAsExpected) { ExpectDecision(GetParam()); }
+
+// South KQJ of spades against West's ace; six sure tricks after the heart ace.
+constexpr const char* kKnockOutDeal =
+    "S:KQJ.A32.A32.A432 A76.QJT9.QJT9.QJ 5432.K54.K54.K65 T98.876.876.T987";
+
+const PlayCase kCases[] = {
+    // 3NT with too few sure tricks: the king knocks out the defenders' ace.
+    {"KnockOutTheAce", kKnockOutDeal, "S", "1N P 3N P P P", "HQ H4 H6 HA", "S", "SK",
+     "We need to lose our losers early. "},
+    // 1NT at trick 4: the sure tricks reach the contract; dummy unblocks the suit both hold.
+    {"CashWhenSureTricksReach", kKnockOutDeal, "S", "1N P P P",
+     "HQ H4 H6 HA SK SA S2 S8 HJ HK H7 H2", "N", "CK",
+     "Unblock Clubs  by going high because we have fewer than our partner. "},
+    // 1NT: both hands have diamond losers under partner's top cards: lose one early, low.
+    {"LoseLosersEarlyUnderPartner",
+     "E:AQ5.A32.Q32.A972 762.KQJ.AK74.Q65 JT94.8654.T985.K K83.T97.J6.JT843", "E", "1N P P P",
+     "D4 D5 DJ DQ", "E", "D2", "We need to lose our losers early. "},
+    // 4S, trumps still out: a winner in the suit partner is void in clears a loser.
+    {"ClearLoserIntoPartnersVoid",
+     "W:AK7653.AT9..T843 8.K3.KQ852.KQ652 JT4.Q7642.AJ963. Q92.J85.T74.AJ97", "W",
+     "1S X XX 2C P 3C 3S P 4S P P P",
+     "CK S4 C7 C3 SJ SQ SA S8 HA H3 H2 H5 H9 HK H4 H8 CQ ST C9 C4", "E", "DA",
+     "Clearing Losers\r\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Positions, ClearLosersTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Cashing out turns the plan into End Game for the rest of the hand.
+TEST_F(ClearLosersTest, CashingOutSwitchesToEndGame) {
+    Decision d = Decide(kKnockOutDeal, "S", "1N P P P", "HQ H4 H6 HA SK SA S2 S8 HJ HK H7 H2");
+    ASSERT_EQ(d.status, 0) << d.error;
+    EXPECT_EQ(G.DeclarerPlan, 4);
+    EXPECT_EQ(G.Plan.NoFinesseThisTrick, -1);
+}
+
+// While the sure tricks fall short the plan stays as chosen.
+TEST_F(ClearLosersTest, KnockingOutKeepsThePlan) {
+    Decision d = Decide(kKnockOutDeal, "S", "1N P 3N P P P", "HQ H4 H6 HA");
+    ASSERT_EQ(d.status, 0) << d.error;
+    EXPECT_NE(G.DeclarerPlan, 4);
+    // Sure winners: the heart king with dummy, two diamonds and two clubs.
+    EXPECT_EQ(G.Plan.MyWinners + G.Plan.PartnerWinners, 5);
+}
+
+}  // namespace
+}  // namespace kestrel::test
