@@ -30,6 +30,24 @@ const PlayCase kCases[] = {
      "1S X XX 2C P 3C 3S P 4S P P P",
      "CK S4 C7 C3 SJ SQ SA S8 HA H3 H2 H5 H9 HK H4 H8 CQ ST C9 C4", "E", "DA",
      "Clearing Losers\r\n"},
+    // 3N by North, hand 107.
+    {"NoTrumpFinesseInLongSuit", "N:T965.93.KQ9.KT63 K3.654.J85432.Q9 AQJ2.KT8.AT6.AJ5 874.AQJ72.7.8742", "N", "P P 1C P 1N P 2N P 3N P P P",
+     "D4 D6 D7 D9 H3 H4 HK HA C2 C3 CQ CA H8 HQ H9 H6 C4 C6 C9 CJ DT H2 DK D2",
+     "N", "ST",
+     "Long Suit Est. \r\ncan finesse in our longsuit"},
+    // 2N by North, hand 77.
+    {"NoTrumpTransportToPartner", "S:AQT95.54.7652.A3 74.AT2.QJ84.KQ64 82.Q98.AK9.JT875 KJ63.KJ763.T3.92", "S", "1S P 2C P 2S P 2N P P P",
+     "H6 H4 HA H8 HT HQ HK H5 HJ C3 H2 H9 H7 D2 C4 D9 H3 D5 S4 S2 C2 CA C6 C5",
+     "S", "D6",
+     "Long Suit Est. \r\nWe are out of the long suit. We found transportation to our "
+     "partner. "},
+    // 3N by North, hand 9.
+    {"NoTrumpLongSuitNoFinesse", "S:AKT52.AQ7.9876.A J73.T9864.JT.J32 Q6.J532.A43.K654 984.K.KQ52.QT987", "S", "1C P 2C P 3S P 3N P P P",
+     "DQ D6 DT DA D3 D5 D9 DJ CJ C4 C7 CA D8 S3 D4 DK D2 D7 C3 C5",
+     "S", "S2",
+     "Long Suit Est. \r\ncan not finesse in our longsuit, so play our highestUnblock "
+     "Spades  by going low because we have more than our partner and our partner has more "
+     "than 1 or it is good. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, ClearLosersTest, ::testing::ValuesIn(kCases),
