@@ -134,7 +134,10 @@ std::string CheckScore(const RecordingHost& host) {
     for (int side = 1; side <= 2; ++side)
         if (now.part[side] != (GameWon(now, openRow, side) ? 0 : now.game[openRow][side]))
             return "part scores do not match the game rows: " + Describe(now);
-    if (G.Contract == 0) return now == s.before ? "" : "the score changed on a passed-out hand";
+    // A passed-out hand, and an auction still open after its seventh round (the record holds
+    // seven rounds; such a hand is dealt again like a passed-out one), score nothing.
+    if (G.Contract == 0 || (G.PassCount == 4 && G.BidRound > 7 && G.Declarer == 0))
+        return now == s.before ? "" : "the score changed on a hand that was not played";
     if (!s.shown) return "the hand was not scored";
     int offense = SideOf(G.Declarer), defense = 3 - offense;
     int strain = CallStrain(G.Contract), level = CallLevel(G.Contract);
@@ -277,7 +280,7 @@ void AddSelfplayCommand(CLI::App& app, Action& action) {
         std::map<std::string, int> byContract;
         // The plan the declarer chose after the opening lead, per hand played.
         std::map<std::string, int> byPlan;
-        int passedOut = 0, rubbers = 0;
+        int passedOut = 0, rubbers = 0, outOfRounds = 0;
         auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < o->count; ++i) {
             int hand = (o->from - 1 + i) % 32767 + 1;
@@ -294,6 +297,8 @@ void AddSelfplayCommand(CLI::App& app, Action& action) {
             for (const CardRecord& c : host.cards) sig.Add(c.card);
             if (G.Contract == 0) {
                 ++passedOut;
+            } else if (G.Declarer == 0) {
+                ++outOfRounds;  // still open after seven rounds: dealt again, not played
             } else {
                 std::string key = "level " + std::to_string(CallLevel(G.Contract)) +
                                   (G.DoubleState == 1 ? " doubled" : G.DoubleState == 2 ? " redoubled" : "");
@@ -312,6 +317,7 @@ void AddSelfplayCommand(CLI::App& app, Action& action) {
         std::cout << o->count << " hands in " << seconds << " s, "
                   << (seconds > 0 ? o->count / seconds : 0.0) << " hands per second\n";
         std::cout << "passed out: " << passedOut << "\n";
+        if (outOfRounds) std::cout << "auctions still open after seven rounds: " << outOfRounds << "\n";
         std::cout << "rubbers: " << rubbers << " (won " << G.RubbersWon[1] << ", lost " << G.RubbersWon[2] << ")\n";
         for (auto& [key, n] : byContract) std::cout << key << ": " << n << "\n";
         for (auto& [key, n] : byPlan) std::cout << "plan " << key << ": " << n << "\n";
