@@ -5,6 +5,7 @@
 
 #include "core/cards.h"
 #include "core/state.h"
+#include "declarer/shorthand.h"
 #include "core/text.h"
 #include "declarer/end_game.h"
 #include "declarer/plan.h"
@@ -14,13 +15,10 @@
 
 namespace kestrel {
 
+using namespace shorthand;
+
 namespace {
 
-int Me() { return G.CurrentSeat; }
-int Partner() { return PartnerOf(G.CurrentSeat); }
-int Len(int seat, int suit) { return CountInSuit(seat, suit); }
-int Top(int seat, int suit) { return HighestRankOf(seat, suit); }
-bool Side(int suit) { return NoTrumpContract() || suit != G.TrumpSuit; }
 int& Losers(int seat, int suit) { return G.SuitInfo[seat][suit].Losers; }
 
 // Our cash suit that partner does not need to win himself: unblock it or cash its top.
@@ -58,7 +56,7 @@ void CountLosers() {
     if (!OnOffense(s)) return;
     bool nt = NoTrumpContract();
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit)) continue;
+        if (!SideSuit(suit)) continue;
         Losers(s, suit) = Losers(p, suit) = 0;
         int shortHand = Len(p, suit) < Len(s, suit) ? p : s;
         int longHand = PartnerOf(shortHand);

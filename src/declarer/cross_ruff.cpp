@@ -5,6 +5,7 @@
 #include "core/cards.h"
 #include "core/flow.h"
 #include "core/state.h"
+#include "declarer/shorthand.h"
 #include "core/text.h"
 #include "declarer/end_game.h"
 #include "declarer/plan.h"
@@ -13,13 +14,10 @@
 
 namespace kestrel {
 
+using namespace shorthand;
+
 namespace {
 
-int Me() { return G.CurrentSeat; }
-int Partner() { return PartnerOf(G.CurrentSeat); }
-int Len(int seat, int suit) { return CountInSuit(seat, suit); }
-int Top(int seat, int suit) { return HighestRankOf(seat, suit); }
-bool Side(int suit) { return suit != G.TrumpSuit; }
 // The trumps the longest defender holding can have.
 int LongestDefenderTrumps() {
     return DefenderShownOut(G.TrumpSuit) ? G.Plan.DefenderTrumps : G.Plan.DefenderTrumps / 2;
@@ -39,7 +37,7 @@ bool SplitHonours(int suit) {
 
 void ClassifySuits() {
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit)) continue;
+        if (!SideSuit(suit)) continue;
         int top = OurCardsAbove(suit, HighestOut(suit));
         int dummySeen = CountSeen(G.Dummy, suit);
         int dLen = Len(G.Dummy, suit), decLen = Len(G.Declarer, suit);
@@ -74,7 +72,7 @@ void CountCrossRuff() {
     };
     // The safe winners of each hand.
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit)) continue;
+        if (!SideSuit(suit)) continue;
         int ls = Len(s, suit), lp = Len(p, suit);
         if (ls == 0 && lp > 0) {
             if (SafeWinner(p, suit, 0, 0)) markPartner(suit);
@@ -101,7 +99,7 @@ void CountCrossRuff() {
     // The ruffs in the short hand of each side suit, paid for with top trumps.
     int myRuffs = 0, partnerRuffs = 0;
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit)) continue;
+        if (!SideSuit(suit)) continue;
         int ls = Len(s, suit), lp = Len(p, suit);
         int top = OurCardsAbove(suit, HighestOut(suit));
         if (ls < lp) {
@@ -145,7 +143,7 @@ int CountVoidRuffSuits() {
     int n = 0;
     for (int suit = 1; suit <= 4; ++suit) {
         int hand = G.Plan.ShortHandOf[suit];
-        if (Side(suit) && hand >= 1 && hand <= 4 && Len(hand, suit) == 0) ++n;
+        if (SideSuit(suit) && hand >= 1 && hand <= 4 && Len(hand, suit) == 0) ++n;
     }
     return n;
 }
@@ -156,14 +154,14 @@ int CashSafeWinner() {
     bool trumpsOut = OutstandingCount(G.TrumpSuit) > 0;
     // Partner void and our top card safe.
     for (int suit = 1; suit <= 4; ++suit)
-        if (Side(suit) && Len(s, suit) > 0 && SafeWinner(s, suit, -1, 0)) {
+        if (SideSuit(suit) && Len(s, suit) > 0 && SafeWinner(s, suit, -1, 0)) {
             AddWhy(SuitName(suit) + "is not trump, and we have the highest " +
                    "are partner is out and we don`t think they can trump ");
             return MyHighest(suit);
         }
     // Our top card safe, not in the suit the defence led first while they hold trumps.
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit) || Len(s, suit) == 0) continue;
+        if (!SideSuit(suit) || Len(s, suit) == 0) continue;
         if (suit == opening && trumpsOut) continue;
         if (SafeWinner(s, suit, 0, 0)) {
             AddWhy(SuitName(suit) + "is not trump, and we have the highest " +
@@ -173,7 +171,7 @@ int CashSafeWinner() {
     }
     // Partner void and able to overruff the player on our left.
     for (int suit = 1; suit <= 4; ++suit)
-        if (Side(suit) && Len(s, suit) > 0 && SafeWinner(s, suit, -1, -1)) {
+        if (SideSuit(suit) && Len(s, suit) > 0 && SafeWinner(s, suit, -1, -1)) {
             AddWhy(SuitName(suit) + "is not trump, and we have the highest " +
                    "are partner is out and has trump and we don`t think the player on our right "
                    "can trump ");
@@ -196,7 +194,7 @@ int CrossRuffToTheEnd() {
     int card = std::max(TrumpPlay(), 0);
     if (card == 0) {
         for (int suit = 1; suit <= 4; ++suit) {
-            if (!Side(suit) || !G.Plan.PartnerCash[suit] || Len(s, suit) == 0) continue;
+            if (!SideSuit(suit) || !G.Plan.PartnerCash[suit] || Len(s, suit) == 0) continue;
             if (LowestRankOf(s, suit) < Top(p, suit)) {
                 card = MyLowest(suit);
                 AddWhy("so lead to our partner`s winner ");
@@ -211,7 +209,7 @@ int EstablishTwoSuits() {
     int s = Me(), p = Partner();
     // A suit of no role where our honours are not split.
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit) || G.Plan.ShortHandOf[suit] != 0) continue;
+        if (!SideSuit(suit) || G.Plan.ShortHandOf[suit] != 0) continue;
         if (SplitHonours(suit) || Len(s, suit) == 0 || Len(p, suit) == 0) continue;
         if (DefenceSpareTricks() > 1) {
             AddWhy("There are 2 suits to establish, which we have some of and ");
@@ -221,7 +219,7 @@ int EstablishTwoSuits() {
     }
     // The highest suit of the plan decides: lead to partner's singleton winner, or cash our own.
     for (int suit = 4; suit >= 1; --suit) {
-        if (!Side(suit) || G.Plan.ShortHandOf[suit] == 0) continue;
+        if (!SideSuit(suit) || G.Plan.ShortHandOf[suit] == 0) continue;
         int ho = HighestOut(suit);
         if (Len(p, suit) == 1 && Top(p, suit) > ho && Len(s, suit) > 0) {
             AddWhy("There are 2 suits to establish, which we have some of and ");
@@ -241,7 +239,7 @@ int EstablishTwoSuits() {
 int SingletonSuitLead() {
     int s = Me(), p = Partner();
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit)) continue;
+        if (!SideSuit(suit)) continue;
         int ls = Len(s, suit), lp = Len(p, suit);
         if (ls != 1 && lp != 1) continue;
         int ho = HighestOut(suit);
@@ -270,7 +268,7 @@ int SingletonSuitLead() {
 int FinesseOrEstablish(int mode, int hand, int flag) {
     int s = Me(), p = Partner(), t = G.TrumpSuit;
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit) || Len(s, suit) == 0) continue;
+        if (!SideSuit(suit) || Len(s, suit) == 0) continue;
         int role = G.Plan.ShortHandOf[suit];
         if (mode == 0 && role != s && role != p) {
             // No suit to build here: an early finesse.
@@ -311,7 +309,7 @@ int ShortSuitWinner(int mode) {
     int rho = PlayerAt(s, -1);
     int card = 0;
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit) || Len(s, suit) == 0 || Len(p, suit) >= 2) continue;
+        if (!SideSuit(suit) || Len(s, suit) == 0 || Len(p, suit) >= 2) continue;
         if (!(OutstandingCount(suit) > 1 || OutstandingCount(t) == 0)) continue;
         int role = G.Plan.ShortHandOf[suit];
         if (!((role != s && role != p) || mode == -1)) continue;
@@ -462,7 +460,7 @@ void PlayCrossRuff() {
             bool any = false;
             int last = 0;
             for (int suit = 1; suit <= 4; ++suit)
-                if (Side(suit) && plan.ShortHandOf[suit] == -1 && Len(s, suit) > 0) {
+                if (SideSuit(suit) && plan.ShortHandOf[suit] == -1 && Len(s, suit) > 0) {
                     any = true;
                     last = Unblock(suit, -1);
                 }
@@ -481,7 +479,7 @@ void PlayCrossRuff() {
     // 13. The defence out of trumps: cash a suit nobody else holds.
     if (card == 0 && out == 0) {
         for (int suit = 1; suit <= 4; ++suit)
-            if (Side(suit) && Len(p, suit) == 0 && Len(lho, suit) == 0 && Len(rho, suit) == 0 &&
+            if (SideSuit(suit) && Len(p, suit) == 0 && Len(lho, suit) == 0 && Len(rho, suit) == 0 &&
                 Len(s, suit) > 0)
                 card = MyHighest(suit);
     }

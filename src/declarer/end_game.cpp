@@ -5,6 +5,7 @@
 
 #include "core/cards.h"
 #include "core/state.h"
+#include "declarer/shorthand.h"
 #include "core/text.h"
 #include "declarer/plan.h"
 #include "declarer/trumps.h"
@@ -12,13 +13,10 @@
 
 namespace kestrel {
 
+using namespace shorthand;
+
 namespace {
 
-int Me() { return G.CurrentSeat; }
-int Partner() { return PartnerOf(G.CurrentSeat); }
-int Len(int seat, int suit) { return CountInSuit(seat, suit); }
-int Top(int seat, int suit) { return HighestRankOf(seat, suit); }
-bool Side(int suit) { return NoTrumpContract() || suit != G.TrumpSuit; }
 
 // The end-game state, taken afresh at every End Game lead.
 struct EndGameState {
@@ -141,7 +139,7 @@ int AllTrumpsOurs() {
 
 int FinesseAnywhere(int gap, bool withTrumps) {
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit) || Len(Me(), suit) == 0) continue;
+        if (!SideSuit(suit) || Len(Me(), suit) == 0) continue;
         int f = FindFinesse(suit, gap);
         if (f != 0) return f;
     }
@@ -197,14 +195,14 @@ int FewTrumpsOut() {
     AddWhy(E.trumpsOut == 0 ? "They have no trump " : "They have one trump ");
     int sideHeld = 0, only = 0;
     for (int suit = 1; suit <= 4; ++suit)
-        if (Side(suit) && Len(s, suit) > 0) ++sideHeld, only = suit;
+        if (SideSuit(suit) && Len(s, suit) > 0) ++sideHeld, only = suit;
 
     // A finesse anywhere, trumps included.
     int card = FinesseAnywhere(1, true);
 
     // A suit partner can finesse back into: lead to his winner or his trumps.
     for (int suit = 1; suit <= 4 && card == 0; ++suit) {
-        if (!Side(suit) || Len(s, suit) == 0 || !CanFinesseTo(suit, 1)) continue;
+        if (!SideSuit(suit) || Len(s, suit) == 0 || !CanFinesseTo(suit, 1)) continue;
         int target = 0;
         std::string saved = G.WhyText;
         int lead = LeadToPartnerWinner(0);
@@ -254,7 +252,7 @@ int FewTrumpsOut() {
         int chosen = 0;
         bool chosenLed = false;
         for (int suit = 1; suit <= 4; ++suit) {
-            if (!Side(suit) || Len(s, suit) == 0) continue;
+            if (!SideSuit(suit) || Len(s, suit) == 0) continue;
             int ho = HighestOut(suit);
             if (pass == 0 ? Top(s, suit) <= ho : Top(p, suit) <= ho) continue;
             bool ok;
@@ -323,7 +321,7 @@ int FewTrumpsOut() {
     // Partner's second and fourth best: lead through the defenders towards him.
     if (card == 0) {
         for (int suit = 1; suit <= 4; ++suit) {
-            if (!Side(suit) || Len(s, suit) == 0 || Len(p, suit) < 2) continue;
+            if (!SideSuit(suit) || Len(s, suit) == 0 || Len(p, suit) < 2) continue;
             if (OpponentCardsAbove(suit, Top(p, suit)) == 1 &&
                 OpponentCardsAbove(suit, PartnerSecondHighestRank(suit)) == 2 &&
                 Top(s, suit) < HighestOut(suit)) {
@@ -350,7 +348,7 @@ int FewTrumpsOut() {
     // A suit that may leave one of us void.
     if (card == 0) {
         for (int suit = 1; suit <= 4 && card == 0; ++suit) {
-            if (!Side(suit) || Len(s, suit) == 0) continue;
+            if (!SideSuit(suit) || Len(s, suit) == 0) continue;
             int out = OutstandingCount(suit);
             int longest = DefenderShownOut(suit) ? out : out / 2 + out % 2;
             if (Len(s, suit) < longest && Len(s, t) > 0)
@@ -400,7 +398,7 @@ int TrumpsStillOut() {
         // Then a side suit of ours that wins.
         if (card == 0 && G.Plan.MyWinners > 0) {
             for (int suit = 4; suit >= 1 && card == 0; --suit) {
-                if (!Side(suit) || !G.Plan.MyCash[suit] || Len(s, suit) == 0) continue;
+                if (!SideSuit(suit) || !G.Plan.MyCash[suit] || Len(s, suit) == 0) continue;
                 AddWhy("a non trump winning suit");
                 int f = FindFinesse(suit, 1);
                 if (f != 0) {
@@ -413,7 +411,7 @@ int TrumpsStillOut() {
         }
         // Then a suit in which partner has only losers.
         for (int suit = 4; suit >= 1 && card == 0; --suit)
-            if (Side(suit) && E.partnerLosers[suit] && Len(s, suit) > 0) {
+            if (SideSuit(suit) && E.partnerLosers[suit] && Len(s, suit) > 0) {
                 AddWhy("a non trump losing suit?");
                 card = MyLowest(suit);
             }
@@ -458,7 +456,7 @@ void CountWinners() {
     int trumpsOut = nt ? 0 : OutstandingCount(t);
     int hot = nt ? 0 : HighestOut(t);
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit)) continue;
+        if (!SideSuit(suit)) continue;
         int ho = HighestOut(suit);
         // The cards above everything out, in the hand that holds the suit's top card.
         for (int rank = 13; rank > ho; --rank) {

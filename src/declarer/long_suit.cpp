@@ -4,6 +4,7 @@
 
 #include "core/cards.h"
 #include "core/state.h"
+#include "declarer/shorthand.h"
 #include "core/text.h"
 #include "declarer/clear_losers.h"
 #include "declarer/cross_ruff.h"
@@ -14,13 +15,10 @@
 
 namespace kestrel {
 
+using namespace shorthand;
+
 namespace {
 
-int Me() { return G.CurrentSeat; }
-int Partner() { return PartnerOf(G.CurrentSeat); }
-int Len(int seat, int suit) { return CountInSuit(seat, suit); }
-int Top(int seat, int suit) { return HighestRankOf(seat, suit); }
-bool Side(int suit) { return suit != G.TrumpSuit; }
 
 // Entries between the two hands, counted at the start of each lead.
 int EntriesToPartner = 0;
@@ -31,7 +29,7 @@ int EntriesToUs = 0;
 int LongSuitRules(int mode, int hand, int flag) {
     int s = Me(), p = Partner(), t = G.TrumpSuit;
     for (int suit = 1; suit <= 4; ++suit) {
-        if (!Side(suit) || Len(s, suit) == 0) continue;
+        if (!SideSuit(suit) || Len(s, suit) == 0) continue;
         int ho = HighestOut(suit);
         // Our side holds the top card; an unled suit unless the flag is clear; a singleton for
         // mode -1.
@@ -132,7 +130,7 @@ int LongSuitTrumps() {
             // Trumps drawn and few ways back: run partner's long suit from our side.
             int found = 0;
             for (int suit = 1; suit <= 4; ++suit) {
-                if (!Side(suit) || G.Plan.ShortHandOf[suit] != p) continue;
+                if (!SideSuit(suit) || G.Plan.ShortHandOf[suit] != p) continue;
                 int ho = HighestOut(suit);
                 int c = 0;
                 if (Top(s, suit) > ho)
@@ -168,7 +166,7 @@ void PlayLongSuit() {
     if (card == 0 && CountSeen(s, t) == 13) {
         int roles = 0, roleSuit = 0;
         for (int suit = 1; suit <= 4; ++suit)
-            if (Side(suit) && G.Plan.ShortHandOf[suit] != 0) ++roles, roleSuit = suit;
+            if (SideSuit(suit) && G.Plan.ShortHandOf[suit] != 0) ++roles, roleSuit = suit;
         if (roles == 1 && G.Plan.ShortHandOf[roleSuit] == s) card = CashSafeWinner();
     }
     // The long suits: singletons first, unled suits first, our hand before partner's.
@@ -178,7 +176,7 @@ void PlayLongSuit() {
         card = LongSuitRules(order[i][0], order[i][1] == 0 ? s : p, order[i][2]);
     // A finesse to partner in any side suit.
     for (int suit = 1; suit <= 4 && card == 0; ++suit) {
-        if (!Side(suit) || Len(s, suit) == 0) continue;
+        if (!SideSuit(suit) || Len(s, suit) == 0) continue;
         int f = FindFinesse(suit, 1);
         if (f != 0) {
             AddWhy(SuitName(suit) + "is not trump, and we can finesse to our partner ");
@@ -187,7 +185,7 @@ void PlayLongSuit() {
     }
     // Partner holds the top card: lead our highest below the highest out.
     for (int suit = 1; suit <= 4 && card == 0; ++suit) {
-        if (!Side(suit) || Len(s, suit) == 0) continue;
+        if (!SideSuit(suit) || Len(s, suit) == 0) continue;
         int ho = HighestOut(suit);
         if (Top(p, suit) > ho) {
             AddWhy(SuitName(suit) +
@@ -199,7 +197,7 @@ void PlayLongSuit() {
     // We hold the long side of a suit whose short hand is partner.
     if (card == 0) {
         for (int suit = 1; suit <= 4; ++suit) {
-            if (!Side(suit) || Len(s, suit) == 0 || G.Plan.ShortHandOf[suit] != p) continue;
+            if (!SideSuit(suit) || Len(s, suit) == 0 || G.Plan.ShortHandOf[suit] != p) continue;
             int ho = HighestOut(suit), sho = SecondHighestOut(suit);
             int c = 0;
             if (Top(p, suit) > ho && EntriesToUs > 1)

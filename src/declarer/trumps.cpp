@@ -5,19 +5,17 @@
 
 #include "core/cards.h"
 #include "core/state.h"
+#include "declarer/shorthand.h"
 #include "core/text.h"
 #include "declarer/cross_ruff.h"
 #include "play/knowledge.h"
 
 namespace kestrel {
 
+using namespace shorthand;
+
 namespace {
 
-int Me() { return G.CurrentSeat; }
-int Partner() { return PartnerOf(G.CurrentSeat); }
-int Len(int seat, int suit) { return CountInSuit(seat, suit); }
-int Top(int seat, int suit) { return HighestRankOf(seat, suit); }
-bool SideSuit(int suit) { return NoTrumpContract() || suit != G.TrumpSuit; }
 // Whether the card the routine proposes is a finesse lead in trumps.
 bool IsFinesseLead(int card) {
     if (card <= 0) return false;

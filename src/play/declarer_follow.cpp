@@ -2,6 +2,7 @@
 
 #include "core/cards.h"
 #include "core/state.h"
+#include "declarer/shorthand.h"
 #include "core/text.h"
 #include "declarer/clear_losers.h"
 #include "declarer/end_game.h"
@@ -10,6 +11,8 @@
 #include "play/knowledge.h"
 
 namespace kestrel {
+
+using namespace shorthand;
 
 namespace {
 
@@ -21,7 +24,6 @@ struct Follow {
     bool partnerWinning = false;
 };
 
-int Len(int seat, int suit) { return CountInSuit(seat, suit); }
 bool HasTrump(int seat) { return !NoTrumpContract() && Len(seat, G.TrumpSuit) > 0; }
 
 int SecondPosition(Follow& f) {

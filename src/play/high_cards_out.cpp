@@ -4,6 +4,7 @@
 
 #include "core/cards.h"
 #include "core/state.h"
+#include "declarer/shorthand.h"
 #include "core/text.h"
 #include "declarer/end_game.h"
 #include "declarer/plan.h"
@@ -12,10 +13,10 @@
 
 namespace kestrel {
 
+using namespace shorthand;
+
 namespace {
 
-int Len(int seat, int suit) { return CountInSuit(seat, suit); }
-int Top(int seat, int suit) { return HighestRankOf(seat, suit); }
 
 // Partner's top card against ours in the suit: low to his, low when equal, else our top.
 int LeadByTops(int me, int partner, int suit, const char* his, const char* same, const char* ours) {
