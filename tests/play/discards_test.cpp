@@ -147,5 +147,76 @@ TEST_F(UserSignalTest, TheProposalPlayedChangesNothing) {
     EXPECT_EQ(G.Play.DiscardSignalSuit[South], Clubs);
 }
 
+
+// The declaring side's discards: a position replayed to the dummy's turn (the dummy holds no
+// club and West has led one), the plan set by hand, then ChooseDiscard on the dummy.
+struct DiscardCase {
+    const char* name;
+    const char* deal;
+    const char* auction;
+    const char* play;
+    int plan;        // DeclarerPlan
+    int shortHand;   // a suit whose short hand the plan names (0: none)
+    bool noFinesse;  // NoFinesseThisTrick
+    const char* card;
+    const char* why;
+};
+
+std::ostream& operator<<(std::ostream& os, const DiscardCase& c) { return os << c.name; }
+
+class OffenseDiscardTest : public PlayTest, public ::testing::WithParamInterface<DiscardCase> {};
+
+TEST_P(OffenseDiscardTest, KeepsWhatThePlanNeeds) {
+    const DiscardCase& c = GetParam();
+    Decision d = Decide(c.deal, "S", c.auction, c.play);
+    ASSERT_EQ(d.status, 0) << d.error;
+    ASSERT_EQ(d.seat, "N");
+    Reattach();
+    G.CurrentSeat = North;
+    G.WhyText.clear();
+    G.DeclarerPlan = c.plan;
+    G.Plan.CrossRuffOut = 0;
+    G.Plan.NoFinesseThisTrick = c.noFinesse ? -1 : 0;
+    for (int suit = 1; suit <= 4; ++suit) {
+        G.Plan.ShortHandOf[suit] = suit == c.shortHand ? South : 0;
+        G.Plan.MyCash[suit] = G.Plan.PartnerCash[suit] = 0;
+    }
+    EXPECT_EQ(CardCode(ChooseDiscard(North)), c.card);
+    EXPECT_EQ(G.WhyText, c.why);
+}
+
+// 4S by South. North: S 432, H 5432, D 765432.
+constexpr const char* kTrumpA =
+    "N:432.5432.765432. 98765.JT98.QJ.JT AKQJT.AKQ.AK.AKQ .76.T98.98765432";
+// 3NT by South. North: S A, H 765432, D 765432.
+constexpr const char* kNoTrumpA =
+    "N:A.765432.765432. KQJ.JT98.JT98.JT 65432.AKQ.AK.AKQ T987..Q.98765432";
+
+// 4S by South; the defence holds no trump. North: S T98765432, H AQ, D K2.
+constexpr const char* kTrumpB =
+    "N:T98765432.AQ.K2. .KT98765.A876.T9 AKQJ.J.QJT9.AKQJ .432.543.8765432";
+
+const DiscardCase kDiscardCases[] = {
+    // Suits are scanned clubs upwards: the diamond losers go before the heart one.
+    {"TrumpAnyLoser", kTrumpA, "1S P 4S P P P", "C9", 0, 0, false, "D2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts and we have no "
+     "reason to keep any.Found a loser in Diamonds that we can sluff. "},
+    // The long diamonds are kept for the plan; hearts, loserless once ruffs count, are the one free suit.
+    {"TrumpPlanTwoKeepsTheLongSuit", kTrumpA, "1S P 4S P P P", "C9", 2, 0, false, "H2",
+     "We have some Diamonds  but this is a suit we want to establish. We have some Hearts and we "
+     "have no reason to keep any."},
+    {"TrumpPlanOneKeepsTheShortHandsSuit", kTrumpA, "1S P 4S P P P", "C9", 1, 3, false, "D2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts  but this is a "
+     "suit we want to establish. Found a loser in Diamonds that we can sluff. "},
+    {"NoTrumpKeepsTheLongestAndTheBlankAce", kNoTrumpA, "1N P 3N P P P", "C9", 0, 0, false, "D2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts  but we are "
+     "playing no trump, this is our longest suit. We have some Spades  but we are playing no "
+     "trump, our card is the highest in the suit and we only have 1.Found a loser in Diamonds "
+     "that we can sluff. "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, OffenseDiscardTest, ::testing::ValuesIn(kDiscardCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace kestrel::test
