@@ -37,6 +37,15 @@ const PlayCase kCases[] = {
      "H3 H7 HQ HK S5 S9 SQ S2 S3 S8 SK SA CT C7 C3 CQ SJ D3 S4 ST H8 C4 H2 H5", "S", "C8",
      "Long Suit Est.\r\nClubs partner`s highest in not greater than the highest out or he can not "
      "finesse back to us, and we could not finesse or unblock this suit, "},
+    // Partner's only entry is a trump: no trump lead, the side-suit finesse instead.
+    {"PartnersOnlyEntryInTrump",
+     "W:AQ843.A.AQT.9854 T765.J972.92.AQT K92.Q4.J84.KJ732 J.KT8653.K7653.6", "W",
+     "1C P 2C P 3C P P P",
+     "D9 DJ DK DA C4 CT CK C6 C3 H3 C9 CQ CA C2 D3 C5 H2 H4 HK HA SA S5 S2 SJ DQ D2 D4 D6 DT S6 D8 "
+     "D7 SQ S7 SK H5 HQ H6 S3 H7",
+     "E", "S9",
+     "Long Suit Est.\r\nTrump is not no trump, our partner`s only entry is in trump.  Spades is not "
+     "trump, and we can finesse to our partner "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, LongSuitTest, ::testing::ValuesIn(kCases),
