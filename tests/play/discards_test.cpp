@@ -192,10 +192,6 @@ constexpr const char* kTrumpA =
 constexpr const char* kNoTrumpA =
     "N:A.765432.765432. KQJ.JT98.JT98.JT 65432.AKQ.AK.AKQ T987..Q.98765432";
 
-// 4S by South; the defence holds no trump. North: S T98765432, H AQ, D K2.
-constexpr const char* kTrumpB =
-    "N:T98765432.AQ.K2. .KT98765.A876.T9 AKQJ.J.QJT9.AKQJ .432.543.8765432";
-
 const DiscardCase kDiscardCases[] = {
     // Suits are scanned clubs upwards: the diamond losers go before the heart one.
     {"TrumpAnyLoser", kTrumpA, "1S P 4S P P P", "C9", 0, 0, false, "D2",
