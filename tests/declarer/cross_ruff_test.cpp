@@ -12,13 +12,6 @@ namespace {
 
 class CrossRuffTest : public PlayTest {
 protected:
-    void At(const char* deal, const char* auction, const char* play, int seat) {
-        Decision d = Decide(deal, "S", auction, play);
-        ASSERT_EQ(d.status, 0) << d.error;
-        Reattach();
-        G.CurrentSeat = G.Leader = seat;
-        G.WhyText.clear();
-    }
     void Roles(int clubs, int diamonds, int hearts, int spades) {
         G.Plan.ShortHandOf[Clubs] = clubs;
         G.Plan.ShortHandOf[Diamonds] = diamonds;
@@ -32,7 +25,7 @@ constexpr const char* kTwoSuits =
     "N:AQ.AK32.AK32.543 T543.87.987.9876 9872.654.654.AQ2 KJ6.QJT9.QJT.KJT";
 
 TEST_F(CrossRuffTest, EstablishTwoSuitsSkipsASuitWithSplitHonours) {
-    At(kTwoSuits, "1S P 3S P P P", "HQ HA H7", South);
+    LeadAt(kTwoSuits, "1S P 3S P P P", "HQ HA H7", South);
     Roles(0, 0, North, 0);
     // Clubs: ace and queen with the king out are split honours; diamonds 6-5 are not.
     EXPECT_EQ(CardCode(EstablishTwoSuits()), "D6");
@@ -42,7 +35,7 @@ TEST_F(CrossRuffTest, EstablishTwoSuitsSkipsASuitWithSplitHonours) {
 }
 
 TEST_F(CrossRuffTest, EstablishTwoSuitsJudgesOnlyTheHighestSuitWithARole) {
-    At(kTwoSuits, "1S P 3S P P P", "HQ HA H7", South);
+    LeadAt(kTwoSuits, "1S P 3S P P P", "HQ HA H7", South);
     // Every side suit has a role: hearts, the highest, decides; South's 6 is no winner and
     // North holds three, so there is no card, though South's club ace is the top club.
     Roles(North, North, North, 0);
@@ -55,7 +48,7 @@ constexpr const char* kRuff =
     "N:AKQ..5432.765432 T32..QJT987.JT98 98765.AKQ2.A6.AK J4.JT9876543.K.Q";
 
 TEST_F(CrossRuffTest, CountVoidRuffSuitsCountsShortHandsThatAreVoid) {
-    At(kRuff, "1S P 3S P P P", "DK D2 D7 DA", South);
+    LeadAt(kRuff, "1S P 3S P P P", "DK D2 D7 DA", South);
     // Dummy is void in hearts and holds clubs; a cash suit (-1) has no short hand.
     Roles(0, 0, North, 0);
     EXPECT_EQ(CountVoidRuffSuits(), 1);
@@ -68,7 +61,7 @@ TEST_F(CrossRuffTest, CountVoidRuffSuitsCountsShortHandsThatAreVoid) {
 // The count shows the contract home by ruffing: no more finesses, and the trump routine's
 // card is led. 3S with one trick won: 8 more tricks are needed.
 TEST_F(CrossRuffTest, CrossRuffToTheEndWhenTheRuffsBringTheContractHome) {
-    At(kRuff, "1S P 3S P P P", "DK D2 D7 DA", South);
+    LeadAt(kRuff, "1S P 3S P P P", "DK D2 D7 DA", South);
     G.DeclarerPlan = 2;
     G.Plan.CrossRuffOut = 0;
     G.Plan.NoFinesseThisTrick = 0;
@@ -93,7 +86,7 @@ constexpr const char* kSingletons =
     "N:5432.5432.5432.K 987.987.9876.432 AK6.AK6.A.AQJT98 QJT.QJT.KQJT.765";
 
 TEST_F(CrossRuffTest, SingletonSuitLeadPassesOverPartnersSingletonTrump) {
-    At(kSingletons, "1C P 4C P P P", "SQ S2 S7 SA", South);
+    LeadAt(kSingletons, "1C P 4C P P P", "SQ S2 S7 SA", South);
     // Dummy's single club is a trump: the first singleton side suit, diamonds, is led.
     EXPECT_EQ(CardCode(SingletonSuitLead()), "DA");
     EXPECT_EQ(G.WhyText,

@@ -10,24 +10,14 @@
 namespace kestrel::test {
 namespace {
 
-class TrumpsTest : public PlayTest {
-protected:
-    // Replays the position, then makes `seat` the hand on lead with a fresh Why text.
-    void At(const char* deal, const char* auction, const char* play, int seat) {
-        Decision d = Decide(deal, "S", auction, play);
-        ASSERT_EQ(d.status, 0) << d.error;
-        Reattach();
-        G.CurrentSeat = G.Leader = seat;
-        G.WhyText.clear();
-    }
-};
+using TrumpsTest = PlayTest;
 
 // 4S by South. South: 9872 of trumps, North: ace and queen; king, jack and ten are out.
 constexpr const char* kFinesse =
     "N:AQ.AK32.AK32.432 T543.87.987.8765 9872.654.654.AKQ KJ6.QJT9.QJT.JT9";
 
 TEST_F(TrumpsTest, FinesseTowardsAceQueenLeadsLowFromNineEightSevenTwo) {
-    At(kFinesse, "1S P 4S P P P", "CJ C2 C5 CA", South);
+    LeadAt(kFinesse, "1S P 4S P P P", "CJ C2 C5 CA", South);
     EXPECT_EQ(CardCode(FindFinesse(Spades, 1)), "S2");
     // From the ace-queen itself there is no finesse lead, but South can finesse towards it.
     G.CurrentSeat = G.Leader = North;
@@ -41,7 +31,7 @@ constexpr const char* kDrop =
     "N:98543.543.654.AK J7.876.T987.8765 AKT2.AK2.A32.432 Q6.QJT9.KQJ.QJT9";
 
 TEST_F(TrumpsTest, TwoTrumpsOutPlaysForTheDropWithTheAce) {
-    At(kDrop, "1S P 4S P P P", "DK D4 D7 DA ST S6 S8 S7", South);
+    LeadAt(kDrop, "1S P 4S P P P", "DK D4 D7 DA ST S6 S8 S7", South);
     ASSERT_EQ(OutstandingCount(Spades), 2);
     EXPECT_EQ(CardCode(TrumpPlay()), "SA");
     EXPECT_EQ(G.WhyText,
@@ -50,7 +40,7 @@ TEST_F(TrumpsTest, TwoTrumpsOutPlaysForTheDropWithTheAce) {
 }
 
 TEST_F(TrumpsTest, UnblockFromTheShorterHandGoesHigh) {
-    At(kDrop, "1S P 4S P P P", "DK D4 D7 DA ST S6 S8 S7", North);
+    LeadAt(kDrop, "1S P 4S P P P", "DK D4 D7 DA ST S6 S8 S7", North);
     // North holds A K of clubs opposite South's three: the ace goes first, whatever the mode.
     EXPECT_EQ(CardCode(Unblock(Clubs, 0)), "CA");
     EXPECT_EQ(G.WhyText, "Unblock Clubs  by going high because we have fewer than our partner. ");
@@ -66,7 +56,7 @@ constexpr const char* kRuff =
 // is known short of trumps, the cross-ruff count (3 top trumps and 2 club winners) switches the
 // plan to Cross Ruff, and the trump routine hands the lead over.
 TEST_F(TrumpsTest, LongSuitSwitchesToCrossRuffWhenADefenderIsShortOfTrumps) {
-    At(kRuff, "1S P 3S P P P", "DK D2 D7 DA", South);
+    LeadAt(kRuff, "1S P 3S P P P", "DK D2 D7 DA", South);
     G.DeclarerPlan = 1;
     G.Plan.TrumpFinesseHand = 0;
     // Nobody known short: the trumps are drawn as usual.

@@ -72,6 +72,14 @@ inline void ExpectDecision(const PlayCase& c) {
 class PlayTest : public EngineTest {
 protected:
     void Reattach() { SetHost(host); }
+    // Replays the position (South deals), then makes `seat` the hand on lead with a fresh Why.
+    void LeadAt(const char* deal, const char* auction, const char* play, int seat) {
+        Decision d = Decide(deal, "S", auction, play);
+        ASSERT_EQ(d.status, 0) << d.error;
+        Reattach();
+        G.CurrentSeat = G.Leader = seat;
+        G.WhyText.clear();
+    }
 };
 
 }  // namespace kestrel::test
