@@ -160,6 +160,7 @@ struct DiscardCase {
     bool noFinesse;  // NoFinesseThisTrick
     const char* card;
     const char* why;
+    int partnerCash = 0;  // a suit flagged PartnerCash (0: none)
 };
 
 std::ostream& operator<<(std::ostream& os, const DiscardCase& c) { return os << c.name; }
@@ -179,7 +180,8 @@ TEST_P(OffenseDiscardTest, KeepsWhatThePlanNeeds) {
     G.Plan.NoFinesseThisTrick = c.noFinesse ? -1 : 0;
     for (int suit = 1; suit <= 4; ++suit) {
         G.Plan.ShortHandOf[suit] = suit == c.shortHand ? South : 0;
-        G.Plan.MyCash[suit] = G.Plan.PartnerCash[suit] = 0;
+        G.Plan.MyCash[suit] = 0;
+        G.Plan.PartnerCash[suit] = suit == c.partnerCash ? -1 : 0;
     }
     EXPECT_EQ(CardCode(ChooseDiscard(North)), c.card);
     EXPECT_EQ(G.WhyText, c.why);
@@ -211,8 +213,182 @@ const DiscardCase kDiscardCases[] = {
      "that we can sluff. "},
 };
 
+// The deals below are all 4S by South (West leads a club, the dummy has none) unless named NoTrump.
+
+// North: S 98765432, H 32, D 432; South: H AK, no diamond.
+constexpr const char* kGoodAndVoid =
+    "N:98765432.32.432. .QJ975.AQT86.KJ9 AKQJT.AK..765432 .T864.KJ975.AQT8";
+// North: S T98765432, H AK, D K2 (the ace out); South: D 543.
+constexpr const char* kBlankKing =
+    "N:T98765432.AK.K2. .QJ9753.AJ97.KJ9 AKQJ..543.765432 .T8642.QT86.AQT8";
+// North: D 432 against a singleton, H 32 against 654.
+constexpr const char* kShortLoser =
+    "N:98765432.32.432. .AKJ97.KJ97.KJ93 AKQJT.654.5.7654 .QT8.AQT86.AQT82";
+// North: five trumps, H 2, D 8765432; South: three trumps, no heart, D 9.
+constexpr const char* kSingleton =
+    "N:AKQJT.2.8765432. 642.KJ9753.KJ.42 987..9.AKQJT8765 53.AQT864.AQT.93";
+// North: D 5432 against A6, H 5432 against A76: the losers are South's.
+constexpr const char* kPartnersLosers =
+    "N:AKQJT.5432.5432. 42.QT8.QT8.T8642 98765.A76.A6.AKQ 3.KJ9.KJ97.J9753";
+// North: D 5432 against A6, H 432 against AKQ.
+constexpr const char* kThinWinners =
+    "N:AKQJT9.432.5432. 3.J975.QT8.T8642 87654.AKQ.A6.AKQ 2.T86.KJ97.J9753";
+// North: D 5432 against AKQJ, H 432 against AKQ; six trumps.
+constexpr const char* kAllCovered =
+    "N:AKQJT9.432.5432. 3.J975.97.QT8642 87654.AKQ.AKQJ.A 2.T86.T86.KJ9753";
+// North: one trump, D 765432 and H 765432, each against AKQJ.
+constexpr const char* kOneTrump =
+    "N:A.765432.765432. 8753.T8.9.KJ9753 KQJT9.AKQJ.AKQJ. 642.9.T8.AQT8642";
+// North: one trump, D 765432, H 765432; South: nine trumps, no red card.
+constexpr const char* kRuffedOut =
+    "N:A.765432.765432. 43.AQT8.KJ9.9753 KQJT98765...AKQJ 2.KJ9.AQT8.T8642";
+// North: ten trumps, H A, D A2; South: three trumps, D K3.
+constexpr const char* kTwoTops =
+    "N:AKQJT98765.A.A2. .KQT8642.J975.53 432..K3.AKQJT987 .J9753.QT864.642";
+// North: eleven trumps, H A, D A; South: the other two trumps.
+constexpr const char* kBlankAces =
+    "N:KQJT9876543.A.A. .KJ97.QT8.QT8642 A2.65432.65432.A .QT8.KJ97.KJ9753";
+// North: H AJ against the queen (king and ten out), D 432 against a singleton.
+constexpr const char* kAceJack =
+    "N:98765432.AJ.432. .KT8642.KJ97.KJ9 AKQJT.Q.5.765432 .9753.AQT86.AQT8";
+// 3NT by South. North: S 32, H 432, D 98765432; South: S AKQ, H AKQJ, D AT.
+constexpr const char* kNoTrumpCovered =
+    "N:32.432.98765432. JT864.975.Q.9753 AKQ.AKQJ.AT.AKQJ 975.T86.KJ.T8642";
+
+const DiscardCase kMoreDiscardCases[] = {
+    // Both suits kept for the plan; hearts, where South has the winners, are given up.
+    {"PlanTwoKeepsAGoodSuitAndPartnersVoid", kGoodAndVoid, "1S P 4S P P P", "CA", 2, 0, false,
+     "H3",
+     "We have some Diamonds  but this is a suit is our partner`s void. We have some Hearts  but "
+     "this is a suit is good. Well we ran out of suits, so Hearts has winners for our partner. We "
+     "will still have an entry if we sluff this, so go ahead. "},
+    // Both suits kept, the diamond loser goes all the same.
+    {"KeepsTheKingUnderTheAceAndTheWinners", kBlankKing, "1S P 4S P P P", "CA", 0, 0, false, "D2",
+     "We have some Diamonds  but we have exactly two and our high < the high out and their are no "
+     "cards between our highcard and the high out.We have some Hearts  but we have no losers in "
+     "it. Found a loser in Diamonds that we can sluff. "},
+    {"ShortSideLoserBeforeAnyOther", kShortLoser, "1S P 4S P P P", "CA", 0, 0, false, "H2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts and we have no "
+     "reason to keep any.Found a short side loser in Hearts that we can sluff. "},
+    {"SingletonLoserBeforeAnyOther", kSingleton, "1S P 4S P P P", "C9", 0, 0, false, "H2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts and we have no "
+     "reason to keep any.Found a singleton loser in Hearts that we can sluff. "},
+    // No loser of North's: the suit one longer than South's, where South has losers.
+    {"MatchesPartnersLosers", kPartnersLosers, "1S P 4S P P P", "CJ", 0, 0, false, "H2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts and we have no "
+     "reason to keep any.Found a loser in Hearts that we can sluff. "},
+    {"TooFewWinnersForEitherHand", kThinWinners, "1S P 4S P P P", "CJ", 0, 0, false, "D2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts and we have no "
+     "reason to keep any.Found a loser in Diamonds that we can sluff. "},
+    {"WithTrumpsTheShortestSuit", kAllCovered, "1S P 4S P P P", "CK", 0, 0, false, "H2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts and we have no "
+     "reason to keep any.We have trump and this is our shortest suit, we have not decided. "},
+    {"OneTrumpLowFromASuitBothHold", kOneTrump, "1S P 4S P P P", "CA", 0, 0, false, "D2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts and we have no "
+     "reason to keep any.We have more than 1 Diamonds and the trump is not no trump. "},
+    {"FreeSuitWithCardsToSpare", kRuffedOut, "1S P 4S P P P", "CT", 0, 0, false, "D2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts and we have no "
+     "reason to keep any.In Diamonds we have more than 1. "},
+    {"EverySuitKeptOutOfOptions", kRuffedOut, "1S P 4S P P P", "CT", 2, 0, false, "D2",
+     "We have some Diamonds  but this is a suit we want to establish. We have some Hearts  but this "
+     "is a suit we want to establish. We have more than 1 Diamonds but are out of options. "},
+    // Ace-deuce opposite the king is spared while another suit has two cards; here none has.
+    {"KeepsEntriesThenOutOfOptions", kTwoTops, "1S P 4S P P P", "C6", 0, 0, false, "D2",
+     "We have some Diamonds  but we want to keep as many entries to our partner as he has winners "
+     "in this suit. We have some Hearts  but we have no losers in it. We have more than 1 Diamonds "
+     "but are out of options. "},
+    {"OnlySingletonsLeft", kBlankAces, "1S P 4S P P P", "CK", 0, 0, false, "DA",
+     "We have some Diamonds  but we have no losers in it. We have some Hearts  but we have no "
+     "losers in it. We have a Diamonds but are out of options. "},
+    {"KeepsTwoTopsAboveTheSecondOut", kAceJack, "1S P 4S P P P", "CA", 0, 0, false, "D2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts  but we have "
+     "exactly two and our high is higher than the highest  out and our partner`s highest and our "
+     "second highest card are both above the second highest out.Found a loser in Diamonds that we "
+     "can sluff. "},
+    // No finesse this trick: hearts cash for South, so the spades go, silently.
+    {"NoTrumpNoFinesseSuitWithoutWinners", kNoTrumpCovered, "1N P 3N P P P", "CT", 0, 0, true,
+     "S2",
+     "We have some Diamonds  but we are playing no trump, this is our longest suit. We have some "
+     "Hearts and we have no reason to keep any.We have some Spades and we have no reason to keep "
+     "any.",
+     Hearts},
+};
+
+INSTANTIATE_TEST_SUITE_P(MoreRows, OffenseDiscardTest, ::testing::ValuesIn(kMoreDiscardCases),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+// No Trump discards reached by the normal play of the hand (3NT by South, West leads a club).
+class NoTrumpDiscardTest : public ::testing::TestWithParam<PlayCase> {};
+
+TEST_P(NoTrumpDiscardTest, KeepsTheSuitsThatWin) { ExpectDecision(GetParam()); }
+
+const PlayCase kNoTrumpCases[] = {
+    // North: S 987654, H AKQ2, D K32 (the ace out); South: H J, the ten out.
+    {"FaceCardUnderTheAceAndHeartsAbovePartner",
+     "N:987654.AKQ2.K32. J3.T864.A975.642 AKQ.J.QJ.AKQJT98 T2.9753.T864.753", "S",
+     "1N P 3N P P P", "C7", "N", "H2",
+     "We are on the offense in the second position, trump is no trump, and suit lead is not a suit "
+     "to fear, so we go high on the short side sluff rules. We have some Diamonds  but we are "
+     "playing no trump, and our highcard is a face card and it is lower than the high out. We have "
+     "some Hearts  but we are playing no trump, and second lowest card is greater than our "
+     "partner`s highcard and his highest is higher than the high out. We have some Spades  but we "
+     "are playing no trump, this is our longest suit. We ran out of suits, so Hearts our partner`s "
+     "highest is higher than the highout and this is not our longest suit, and trump = nt, then "
+     "this suit is the one. "},
+    // North: S T98765432 (all spades are ours), H AQ (king out), D KQ; South: H 3, D A.
+    {"GoodLookingSuitKeptSpadesNoneOut",
+     "N:T98765432.AQ.KQ. .KT864.J9753.642 AKQJ.3.A.AKQJT98 .J9752.T8642.753", "S",
+     "1N P 3N P P P", "C7", "N", "S2",
+     "We are on the offense in the second position, trump is no trump, and suit lead is not a suit "
+     "to fear, so we go high on the short side sluff rules. We have some Diamonds  but we are "
+     "playing no trump, our card is the highest in the suit and we only have 1.We have some "
+     "Hearts  but we are playing no trump, and this suit looks good or is missing one card of "
+     "being good. We have some Spades  but we are playing no trump, this is our longest suit. In "
+     "Spades we have more than 1. "},
+    // North: D T98765432 opposite AKQ (the jack out), H AQ, S AK.
+    {"KeptSuitWherePartnerIsHigh",
+     "N:AK.AQ.T98765432. QT8642.J9752..42 .3.AKQ.AKQJT9876 J9753.KT864.J.53", "S",
+     "1N P 3N P P P", "C5", "N", "D2",
+     "We are on the offense in the second position, trump is no trump, and suit lead is not a suit "
+     "to fear, so we go high on the short side sluff rules. We have some Diamonds  but we are "
+     "playing no trump, this is our longest suit. We have some Hearts  but we are playing no "
+     "trump, and this suit looks good or is missing one card of being good. We have some Spades  "
+     "but we are playing no trump, our card is the highest in the suit and we only have 1.In "
+     "Diamonds we have more than 1. "},
+    // North: S JT98765432, H AK, D A: every other suit is good.
+    {"LongestGoesWhenAllElseIsGood",
+     "N:JT98765432.AK.A. .QT86.KJ97.T8642 AKQ.432.5432.AKQ .J975.QT86.J9753", "S",
+     "1N P 3N P P P", "CJ", "N", "S2",
+     "We are on the offense in the second position, trump is no trump, and suit lead is not a suit "
+     "to fear, so we go high on the short side sluff rules. We have some Diamonds  but we are "
+     "playing no trump, our card is the highest in the suit and we only have 1.We have some "
+     "Hearts  but we are playing no trump, our card is the highest in the suit and we only have "
+     "1.We have some Spades  but we are playing no trump, this is our longest suit. Spades is good "
+     "to sluff, because it is our longest suit and we are good everywhere else. "},
+    {"SecondLowestUnderPartnersWinners", kNoTrumpCovered, "S", "1N P 3N P P P", "CT", "N", "H3",
+     "We are on the offense in the second position, trump is no trump, and suit lead is not a suit "
+     "to fear, so we go high on the short side sluff rules. We have some Diamonds  but we are "
+     "playing no trump, this is our longest suit. We have some Hearts and we have no reason to "
+     "keep any.We have some Spades and we have no reason to keep any.We have more than 1 Hearts and "
+     "the trump is no trump. Our partner has as many as we do, our partner`s highest is > the high "
+     "out and our lowest, play our second lowest. "},
+    // Declarer last to a trick the dummy's ace wins: the suit the dummy lacks goes.
+    {"PartnerWinsDiscardWhereHeHasNone",
+     "N:.3.AKQJ.AKQJT987 QJ9753.KT864..53 AK.AQ.T98765432. T8642.J9752..642", "S",
+     "1N P 3N P P P", "C6 CA C5", "S", "SK",
+     "We are on the offense in the fourth position, our partner is already taking this trick cant "
+     "follow suit We have some Diamonds  but we are playing no trump, this is our longest suit. We "
+     "have some Hearts  but we are playing no trump, and this suit looks good or is missing one "
+     "card of being good. We have some Spades  but we are playing no trump, our card is the "
+     "highest in the suit and we only have 1.In Spades Our partner has the lead and none of "
+     "these. "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, NoTrumpDiscardTest, ::testing::ValuesIn(kNoTrumpCases),
+                         [](const auto& p) { return std::string(p.param.name); });
+
 INSTANTIATE_TEST_SUITE_P(Rows, OffenseDiscardTest, ::testing::ValuesIn(kDiscardCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace
 }  // namespace kestrel::test
