@@ -245,6 +245,9 @@ constexpr const char* kRuffedOut =
 // North: ten trumps, H A, D A2; South: three trumps, D K3.
 constexpr const char* kTwoTops =
     "N:AKQJT98765.A.A2. .KQT8642.J975.53 432..K3.AKQJT987 .J9753.QT864.642";
+// North: nine trumps, H AK, D A2; South: the other four trumps, D K3, no heart.
+constexpr const char* kTwoTopsAndWinners =
+    "N:AKQJT9876.AK.A2. .QT8642.J975.642 5432..K3.AKQJT98 .J9753.QT864.753";
 // North: eleven trumps, H A, D A; South: the other two trumps.
 constexpr const char* kBlankAces =
     "N:KQJT9876543.A.A. .KJ97.QT8.QT8642 A2.65432.65432.A .QT8.KJ97.KJ9753";
@@ -296,6 +299,12 @@ const DiscardCase kMoreDiscardCases[] = {
     {"KeepsEntriesThenOutOfOptions", kTwoTops, "1S P 4S P P P", "C6", 0, 0, false, "D2",
      "We have some Diamonds  but we want to keep as many entries to our partner as he has winners "
      "in this suit. We have some Hearts  but we have no losers in it. We have more than 1 Diamonds "
+     "but are out of options. "},
+    // With another suit of two to throw, the ace-deuce stays.
+    {"OutOfOptionsSparesTwoTopsOppositePartners", kTwoTopsAndWinners, "1S P 4S P P P", "C7", 0, 0,
+     false, "HK",
+     "We have some Diamonds  but we want to keep as many entries to our partner as he has winners "
+     "in this suit. We have some Hearts  but we have no losers in it. We have more than 1 Hearts "
      "but are out of options. "},
     {"OnlySingletonsLeft", kBlankAces, "1S P 4S P P P", "CK", 0, 0, false, "DA",
      "We have some Diamonds  but we have no losers in it. We have some Hearts  but we have no "
