@@ -293,8 +293,8 @@ const DiscardCase kMoreDiscardCases[] = {
      "We have some Diamonds and we have no reason to keep any.We have some Hearts and we have no "
      "reason to keep any.In Diamonds we have more than 1. "},
     {"EverySuitKeptOutOfOptions", kRuffedOut, "1S P 4S P P P", "CT", 2, 0, false, "D2",
-     "We have some Diamonds  but this is a suit we want to establish. We have some Hearts  but this "
-     "is a suit we want to establish. We have more than 1 Diamonds but are out of options. "},
+     "We have some Diamonds  but this is a suit we want to establish. We have some Hearts  but "
+     "this is a suit we want to establish. We have more than 1 Diamonds but are out of options. "},
     // Ace-deuce opposite the king is spared while another suit has two cards; here none has.
     {"KeepsEntriesThenOutOfOptions", kTwoTops, "1S P 4S P P P", "C6", 0, 0, false, "D2",
      "We have some Diamonds  but we want to keep as many entries to our partner as he has winners "
@@ -378,9 +378,9 @@ const PlayCase kNoTrumpCases[] = {
      "We are on the offense in the second position, trump is no trump, and suit lead is not a suit "
      "to fear, so we go high on the short side sluff rules. We have some Diamonds  but we are "
      "playing no trump, this is our longest suit. We have some Hearts and we have no reason to "
-     "keep any.We have some Spades and we have no reason to keep any.We have more than 1 Hearts and "
-     "the trump is no trump. Our partner has as many as we do, our partner`s highest is > the high "
-     "out and our lowest, play our second lowest. "},
+     "keep any.We have some Spades and we have no reason to keep any.We have more than 1 Hearts "
+     "and the trump is no trump. Our partner has as many as we do, our partner`s highest is > the "
+     "high out and our lowest, play our second lowest. "},
     // Declarer last to a trick the dummy's ace wins: the suit the dummy lacks goes.
     {"PartnerWinsDiscardWhereHeHasNone",
      "N:.3.AKQJ.AKQJT987 QJ9753.KT864..53 AK.AQ.T98765432. T8642.J9752..642", "S",
