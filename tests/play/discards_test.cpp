@@ -381,6 +381,15 @@ const PlayCase kNoTrumpCases[] = {
      "keep any.We have some Spades and we have no reason to keep any.We have more than 1 Hearts "
      "and the trump is no trump. Our partner has as many as we do, our partner`s highest is > the "
      "high out and our lowest, play our second lowest. "},
+    // After a diamond trick: North D 8765 and H 5432, South the ace and a small card in each.
+    // Diamonds are passed over, three out cannot outlast North's four.
+    {"ThinWinnersWhereADefenderCanHoldAsMany",
+     "N:5432.5432.87654. 76.KQT8.T.QT8642 AKQJT98.A6.A32.A .J97.KQJ9.KJ9753", "S",
+     "1N P 3N P P P", "DK D4 DT D2 C3", "N", "H2",
+     "We are on the offense in the second position, sluff rules. We have some Diamonds and we have "
+     "no reason to keep any.We have some Hearts and we have no reason to keep any.We have some "
+     "Spades  but we are playing no trump, this is our longest suit. Found a loser in Hearts that "
+     "we can sluff. "},
     // Declarer last to a trick the dummy's ace wins: the suit the dummy lacks goes.
     {"PartnerWinsDiscardWhereHeHasNone",
      "N:.3.AKQJ.AKQJT987 QJ9753.KT864..53 AK.AQ.T98765432. T8642.J9752..642", "S",
