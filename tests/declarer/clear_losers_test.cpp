@@ -48,6 +48,38 @@ const PlayCase kCases[] = {
      "Long Suit Est. \r\ncan not finesse in our longsuit, so play our highestUnblock "
      "Spades  by going low because we have more than our partner and our partner has more "
      "than 1 or it is good. "},
+    // Partner holds one club and we the top clubs: cash ours, he discards next time.
+    {"SluffNextTimeOurWinner",
+     "E:4.J932.QT6.J6543 7653.A65.K975.T8 KQ82.T7.A42.Q972 AJT9.KQ84.J83.AK", "E",
+     "P P P 1S P 2S P 4S P P X P P P",
+     "C4 C8 CQ CK",
+     "N", "CA",
+     "Clearing Losers\r\nClubs  is not trump, and our partner has only 1, we think they both "
+     "still have some, and we will be able to sluff next time.Since we have highest unplayed "
+     "card in this suit, let`s play it. "},
+    // Partner's single club is the top one: low to it.
+    {"SluffNextTimeLowToPartner",
+     "E:4.984.K532.98653 AK5.KT5.T98.KQ72 Q6.AJ76.QJ76.JT4 JT98732.Q32.A4.A", "E",
+     "P 1C P 2S P 4N P 5H P 6S P P P",
+     "S4 SA S6 S2",
+     "S", "C2",
+     "Clearing Losers\r\nClubs  is not trump, and our partner has only 1, we think they both "
+     "still have some, and we will be able to sluff next time.Since our partner has the highest "
+     "unplayed card in this suit, let`s play low. "},
+    // A trick to spare: our single diamond, below partner's ten, is given up now.
+    {"GiveUpOurSingleLoser",
+     "E:AJT986.K7.K4.A92 5.A8642.73.KT543 Q4.T3.JT65.QJ876 K732.QJ95.AQ982.", "E",
+     "1S P 1N X 2S 3H P P 3S P 4S X P P P",
+     "D7 DJ DQ DK",
+     "E", "D4",
+     "Clearing Losers\r\n"},
+    // A trick to spare: low in the suit where partner's single card equals our top.
+    {"GiveUpLowToPartnersSingleton",
+     "E:3.Q543.J6.KJ9865 965.KT8.KQT85.72 JT.A962.A743.AT3 AKQ8742.J7.92.Q4", "E",
+     "P P 1H X 2H P 3H 3S 4H X P P P",
+     "D9 DJ DQ DA",
+     "W", "D3",
+     "Clearing Losers\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, ClearLosersTest, ::testing::ValuesIn(kCases),
