@@ -1,6 +1,10 @@
 // The End Game plan: the last cards, seeing to the end, and the fall back from the other plans.
 #include "play/play_fixture.h"
 
+#include "core/cards.h"
+#include "core/state.h"
+#include "declarer/end_game.h"
+
 namespace kestrel::test {
 namespace {
 
@@ -222,6 +226,65 @@ const PlayCase kEndGameCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, EndGameTest, ::testing::ValuesIn(kEndGameCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The winner counts and cash flags: "my 1 his 1 mine H his C".
+std::string WinnersText() {
+    std::string mine, his;
+    for (int suit = Clubs; suit <= Spades; ++suit) {
+        if (G.Plan.MyCash[suit]) mine += "?CDHS"[suit];
+        if (G.Plan.PartnerCash[suit]) his += "?CDHS"[suit];
+    }
+    return "my " + std::to_string(G.Plan.MyWinners) + " his " +
+           std::to_string(G.Plan.PartnerWinners) + " mine " + mine + " his " + his;
+}
+
+struct WinnersCase {
+    const char* name;
+    const char* deal;  // South deals
+    const char* auction;
+    const char* play;
+    int seat;
+    const char* winners;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const WinnersCase& c) { return os << c.name; }
+
+class CountWinnersTest : public PlayTest, public ::testing::WithParamInterface<WinnersCase> {};
+
+TEST_P(CountWinnersTest, CountsBothHands) {
+    const WinnersCase& c = GetParam();
+    LeadAt(c.deal, c.auction, c.play, c.seat);
+    CountWinners();
+    EXPECT_EQ(WinnersText(), c.winners);
+}
+
+// South AKQJ.A32.K32.432, North T9876.54.54.8765.
+constexpr const char* kWinnersDeal =
+    "S:AKQJ.A32.K32.432 54.KQJT9.AQJ.AKQ T9876.54.54.8765 32.876.T9876.JT9";
+// South AKQ.A32.K32.5432, North JT98.7654.7654.A.
+constexpr const char* kRuffDeal =
+    "S:AKQ.A32.K32.5432 765.KQJ.AQJ.KQJT JT98.7654.7654.A 432.T98.T98.9876";
+
+const WinnersCase kWinnersCases[] = {
+    // No Trump: the spade ace, king and queen over dummy's ten, and the heart ace.
+    {"NoTrumpTopCards", kWinnersDeal, "1N P 3N P P P", "S5 S6 S2 SJ", South,
+     "my 4 his 0 mine HS his "},
+    // Spades trumps, two out: the heart ace, and dummy's ten of trumps above them; South's three
+    // trumps do not outnumber dummy's four.
+    {"TrumpsOutSideWinnerAndPartnersTopTrump", kWinnersDeal, "1S P 4S P P P", "S5 S6 S2 SJ",
+     South, "my 1 his 1 mine H his S"},
+    // Trumps drawn, dummy void in clubs with his last trump: one ruff, and no trump left over
+    // for a trump winner.
+    {"RuffInPartnersVoid", kRuffDeal, "1S P 4S P P P",
+     "CK CA C6 C2 S8 S2 SQ S5 SA S6 S9 S3 SK S7 ST S4", South, "my 1 his 1 mine H his C"},
+    // Trumps drawn, dummy on lead with three trumps to declarer's king-queen: all three of
+    // dummy's count, and declarer's king above dummy's lowest counts one.
+    {"TrumpsDrawnLongerTrumpsAllCount", kWinnersDeal, "1S P 4S P P P", "S5 S6 S2 SJ SA S4 S7 S3",
+     North, "my 3 his 2 mine S his HS"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Counts, CountWinnersTest, ::testing::ValuesIn(kWinnersCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The fall back to End Game lasts for the rest of the hand.
