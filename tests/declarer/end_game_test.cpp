@@ -287,6 +287,55 @@ const WinnersCase kWinnersCases[] = {
 INSTANTIATE_TEST_SUITE_P(Counts, CountWinnersTest, ::testing::ValuesIn(kWinnersCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// No Trump, neither hand's winners alone reach the contract but both together do: the entries
+// between the hands (outside trump winners) decide whether we cash first or lead to partner.
+// South AKQ of spades and a single heart; North AKQ of hearts. 1NT after South's club ace.
+struct SeeToTheEndCase {
+    const char* name;
+    const char* deal;  // South deals
+    const char* play;
+    const char* card;
+    const char* why;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const SeeToTheEndCase& c) { return os << c.name; }
+
+class SeeToTheEndTest : public PlayTest, public ::testing::WithParamInterface<SeeToTheEndCase> {};
+
+TEST_P(SeeToTheEndTest, EntriesDecideTheOrder) {
+    const SeeToTheEndCase& c = GetParam();
+    LeadAt(c.deal, "1N P P P", c.play, South);
+    G.DeclarerPlan = 4;
+    int trick = G.TricksPlayed + 1;
+    PlayEndGame();
+    EXPECT_EQ(CardCode(G.PlayedCard[South][trick]), c.card);
+    EXPECT_EQ(G.WhyText, c.why);
+    EXPECT_NE(G.Plan.NoFinesseThisTrick, 0);
+}
+
+const SeeToTheEndCase kSeeToTheEndCases[] = {
+    // One entry each way (North's single spade, South's single heart): cash our spades first.
+    {"OneEntryEachWayCashOurs",
+     "S:AKQ.2.765432.A32 JT98.JT98.AKQ.KQ 2.AKQ.T98.987654 76543.76543.J.JT", "CK C4 CT CA",
+     "SA", "We can see to the end and between us we have less than 2 losers winning suit, play away"},
+    // One entry to North, two back (North's two spades under South's three honours): lead to
+    // North's hearts first.
+    {"OneEntryToPartnerLeadToHim",
+     "S:AKQ.2.765432.A32 JT98.JT98.AKQ.KQ 32.AKQ.T98.98765 7654.76543.J.JT4", "CK C5 C4 CA",
+     "H2", "We can see to the end and between us we have less than 2 losers He can win in Hearts "},
+    // Two entries to North, one back: cash our spades first.
+    {"OneEntryBackCashOurs",
+     "S:AKQ.32.76543.A32 JT98.JT98.AKQ.KQ 2.AKQ.T98.987654 76543.7654.J2.JT", "CK C4 CT CA",
+     "SA", "We can see to the end and between us we have less than 2 losers winning suit, play away"},
+    // Two entries each way (South's two hearts, North's two spades): cash our spades first.
+    {"TwoEntriesEachWayCashOurs",
+     "S:AKQ.32.76543.A32 JT98.JT98.AKQ.KQ 32.AKQ.T98.98765 7654.7654.J2.JT4", "CK C5 C4 CA",
+     "SA", "We can see to the end and between us we have less than 2 losers winning suit, play away"},
+};
+
+INSTANTIATE_TEST_SUITE_P(NoTrump, SeeToTheEndTest, ::testing::ValuesIn(kSeeToTheEndCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // The fall back to End Game lasts for the rest of the hand.
 TEST_F(EndGameTest, FallBackSwitchesThePlan) {
     const PlayCase& c = kEndGameCases[3];
