@@ -336,6 +336,22 @@ const SeeToTheEndCase kSeeToTheEndCases[] = {
 INSTANTIATE_TEST_SUITE_P(NoTrump, SeeToTheEndTest, ::testing::ValuesIn(kSeeToTheEndCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Trumps drawn; South KQJ of trumps, AQ2 of hearts and five diamonds, North 987 of trumps and
+// no club; the defence holds every club. Dummy's club ruff takes one of his trumps, and his top
+// trump ranks below South's lowest, so he has no trump winner to lead to: partner can finesse
+// hearts back to South, and the lead goes to trumps.
+TEST_F(EndGameTest, FewTrumpsOutTrumpsAsTheSuitToReachPartner) {
+    LeadAt("S:AKQJT.AQ2.65432. 43.KJT.AK.AKQJ76 98765.76543.987. 2.98.QJT.T985432",
+           "1S P 2S P P P", "S3 S5 S2 ST SA S4 S6 C2", South);
+    G.DeclarerPlan = 4;
+    int trick = G.TricksPlayed + 1;
+    PlayEndGame();
+    EXPECT_EQ(CardCode(G.PlayedCard[South][trick]), "SJ");
+    EXPECT_EQ(G.WhyText,
+              "They have no trump Spades we will still have at least one left in one hand or the "
+              "other and he has the highest out ");
+}
+
 // The fall back to End Game lasts for the rest of the hand.
 TEST_F(EndGameTest, FallBackSwitchesThePlan) {
     const PlayCase& c = kEndGameCases[3];
