@@ -110,7 +110,8 @@ void CountLosers() {
             Losers(longHand, suit) = ll - sp;
             sp = 0;
         } else {
-            Losers(longHand, suit) = sl + (ll - sp);
+            // The short hand's own losers come first; a ruff never adds a loser.
+            Losers(longHand, suit) = std::min(ll, sl + (ll - sp));
             sp = std::max(0, sp - sl);
         }
     }

@@ -1,6 +1,10 @@
 // Clearing losers in a game contract and the No Trump lead routine.
 #include "play/play_fixture.h"
 
+#include "core/cards.h"
+#include "core/state.h"
+#include "declarer/clear_losers.h"
+
 namespace kestrel::test {
 namespace {
 
@@ -48,9 +52,101 @@ const PlayCase kCases[] = {
      "Long Suit Est. \r\ncan not finesse in our longsuit, so play our highestUnblock "
      "Spades  by going low because we have more than our partner and our partner has more "
      "than 1 or it is good. "},
+    // Partner holds one club and we the top clubs: cash ours, he discards next time.
+    {"SluffNextTimeOurWinner",
+     "E:4.J932.QT6.J6543 7653.A65.K975.T8 KQ82.T7.A42.Q972 AJT9.KQ84.J83.AK", "E",
+     "P P P 1S P 2S P 4S P P X P P P",
+     "C4 C8 CQ CK",
+     "N", "CA",
+     "Clearing Losers\r\nClubs  is not trump, and our partner has only 1, we think they both "
+     "still have some, and we will be able to sluff next time.Since we have highest unplayed "
+     "card in this suit, let`s play it. "},
+    // Partner's single club is the top one: low to it.
+    {"SluffNextTimeLowToPartner",
+     "E:4.984.K532.98653 AK5.KT5.T98.KQ72 Q6.AJ76.QJ76.JT4 JT98732.Q32.A4.A", "E",
+     "P 1C P 2S P 4N P 5H P 6S P P P",
+     "S4 SA S6 S2",
+     "S", "C2",
+     "Clearing Losers\r\nClubs  is not trump, and our partner has only 1, we think they both "
+     "still have some, and we will be able to sluff next time.Since our partner has the highest "
+     "unplayed card in this suit, let`s play low. "},
+    // A trick to spare: our single diamond, below partner's ten, is given up now.
+    {"GiveUpOurSingleLoser",
+     "E:AJT986.K7.K4.A92 5.A8642.73.KT543 Q4.T3.JT65.QJ876 K732.QJ95.AQ982.", "E",
+     "1S P 1N X 2S 3H P P 3S P 4S X P P P",
+     "D7 DJ DQ DK",
+     "E", "D4",
+     "Clearing Losers\r\n"},
+    // A trick to spare: low in the suit where partner's single card equals our top.
+    {"GiveUpLowToPartnersSingleton",
+     "E:3.Q543.J6.KJ9865 965.KT8.KQT85.72 JT.A962.A743.AT3 AKQ8742.J7.92.Q4", "E",
+     "P P 1H X 2H P 3H 3S 4H X P P P",
+     "D9 DJ DQ DA",
+     "W", "D3",
+     "Clearing Losers\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, ClearLosersTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The losers of the two hands by side suit, "C3/3 D1/1": the hand on lead's count, then partner's.
+std::string LosersText() {
+    int s = G.CurrentSeat, p = PartnerOf(s);
+    std::string out;
+    for (int suit = Clubs; suit <= Spades; ++suit) {
+        if (suit == G.TrumpSuit) continue;
+        if (!out.empty()) out += ' ';
+        out += std::string(1, "?CDHS"[suit]) + std::to_string(G.SuitInfo[s][suit].Losers) + "/" +
+               std::to_string(G.SuitInfo[p][suit].Losers);
+    }
+    return out;
+}
+
+struct LosersCase {
+    const char* name;
+    const char* deal;  // South deals
+    const char* auction;
+    const char* play;
+    int seat;
+    const char* losers;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const LosersCase& c) { return os << c.name; }
+
+class CountLosersTest : public PlayTest, public ::testing::WithParamInterface<LosersCase> {};
+
+TEST_P(CountLosersTest, CountsBySuit) {
+    const LosersCase& c = GetParam();
+    LeadAt(c.deal, c.auction, c.play, c.seat);
+    CountLosers();
+    EXPECT_EQ(LosersText(), c.losers);
+}
+
+// South AKQJ.A32.K32.432, North T9876.54.54.8765: the ace of hearts over a doubleton, the king
+// of diamonds under the ace, nothing in clubs.
+constexpr const char* kLosersDeal =
+    "S:AKQJ.A32.K32.432 54.KQJT9.AQJ.AKQ T9876.54.54.8765 32.876.T9876.JT9";
+// South AKQ.A32.K32.5432, North JT98.7654.7654.A: dummy's bare club ace, one spare trump.
+constexpr const char* kOneSpareDeal =
+    "S:AKQ.A32.K32.5432 765.KQJ.AQJ.KQJT JT98.7654.7654.A 432.T98.T98.9876";
+
+const LosersCase kLosersCases[] = {
+    // No Trump: hearts, the short hand's low card loses; diamonds, two of the long hand's three
+    // plus one each for the king's trick; clubs, every card, three at most.
+    {"NoTrumpNoRuffs", kLosersDeal, "1N P 3N P P P", "S5 S6 S2 SJ", South,
+     "C3/3 D3/1 H0/1 S0/0"},
+    // Spades trumps, one out in each defender's hand: North's three spare trumps ruff two of
+    // South's diamonds, so South keeps one loser.
+    {"SpareTrumpsRuffInTheShortHand", kLosersDeal, "1S P 4S P P P", "S5 S6 S2 SJ", South,
+     "C3/3 D1/1 H0/1"},
+    // Dummy's one spare trump ruffs one of South's three club losers under the bare ace. South
+    // has no spare trump: dummy's diamond and heart losers stay as counted, never more than
+    // the cards he holds.
+    {"OneSpareTrumpShortHandWithoutLosers", kOneSpareDeal, "1S P 4S P P P", "HK H4 H8 HA",
+     South, "C2/0 D1/4 H2/3"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Counts, CountLosersTest, ::testing::ValuesIn(kLosersCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Cashing out turns the plan into End Game for the rest of the hand.

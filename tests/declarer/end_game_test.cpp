@@ -1,6 +1,10 @@
 // The End Game plan: the last cards, seeing to the end, and the fall back from the other plans.
 #include "play/play_fixture.h"
 
+#include "core/cards.h"
+#include "core/state.h"
+#include "declarer/end_game.h"
+
 namespace kestrel::test {
 namespace {
 
@@ -97,10 +101,256 @@ const PlayCase kEndGameCases[] = {
      "we can lead our partner`s winner We found no play in Cross Ruff so off to end "
      "game.We have trump and so does the defense. they have more than 1 trump we still "
      "have entries to our hand outta ideas, try trumpgo low"},
+    // One trump out, partner can finesse back: low to his top spade.
+    {"FewTrumpsLeadToPartnersWinner",
+     "E:QJ92.3.K54.KJT94 A85.K4.J8.AQ8753 743.J852.AT97.62 KT6.AQT976.Q632.", "E",
+     "P 1C P 1H P 3C P 3H P P P",
+     "H3 HK H2 H6 H4 H5 HA C4 HQ S2 D8 H8",
+     "N", "S6",
+     "End Game.\r\nThey have one trump Spades because we can lead our partner`s high card and "
+     "he can finesse back to usand he has the highest out "},
+    // Partner's winner is a ruff: he holds none of the target suit, so our highest.
+    {"FewTrumpsPartnerRuffsTarget",
+     "E:3.QT765.42.T9853 Q62.AJ94.A85.A42 984.2.KJT73.QJ76 AKJT75.K83.Q96.K", "E",
+     "P 1C P 2S P 3H P 3S P 4N P 5D P 6S P P P",
+     "H6 H4 H2 H8 CK C3 C2 C6 S5 S3 SQ S8 S6 S4 SA D4 SK D2 S2 S9 D6 C5 DA D3",
+     "S", "CA",
+     "End Game.\r\nThey have no trump Hearts because we can lead our partner`s high card and he "
+     "can finesse back to usare partner has none of these"},
+    // One side suit left, partner void with trumps and a way back: low for his ruff.
+    {"OneSideCardPartnerRuffs",
+     "E:62.K4.KQ54.KJ974 AT53.T963.T2.QT5 K8.AQJ85.87.A862 QJ974.72.AJ963.3", "E",
+     "1D P 1H P 2C P 5C P P X P P P",
+     "S3 SK S4 S2 C2 C3 CJ CQ SA S8 S7 S6 CT CA D3 C4 C8 H2 C7 C5 HA H7 H4 H3 HQ S9 HK H6 DK D2 "
+     "D7 DA DJ DQ DT D8",
+     "E", "D4",
+     "End Game.\r\nThey have no trump We only have one non trump card and our partner is out "
+     "and has trump and the defense is out of trump. "},
+    // One losing side card kept for last: our winning trump first.
+    {"OneSideCardOurTrumpWins",
+     "E:Q3.A74.A654.KJ52 8.KT932.Q87.AQ97 AKT9764.QJ85..83 J52.6.KJT932.T64", "E",
+     "1D P 2S P 3C P 3S P 3N P 4S P 4N P 5D P 6S P P P",
+     "H6 HA H2 H5 SQ S8 S4 S2 S3 C7 SA S5 SK SJ H4 D7 C8 CT CK CA HK H8 D2 H7 H9 HQ C6 C2 HJ C4 "
+     "D4 H3",
+     "W", "ST",
+     "End Game.\r\nThey have no trump We only have one non trump card save for last, and we "
+     "have a winner in trump. "},
+    // One losing side card kept for last, no winning trump: our second highest trump.
+    {"OneSideCardNoTrumpWinner",
+     "E:AQ85.876.43.KT53 KT2.T54.AJ8.A764 93.A3.KQ9762.Q98 J764.KQJ92.T5.J2", "E",
+     "P P 1D P 1S P 3D P P P",
+     "S4 SA S2 S3 D3 D8 DK D5 DQ DT D4 DA SK S9 S6 S5 ST C8 S7 SQ C3 CA C9 C2 C7 CQ CJ C5 HA H2 "
+     "H6 H4",
+     "W", "D7",
+     "End Game.\r\nThey have one trump We only have one non trump card save for last, and we "
+     "neither of us have a winner in trump. "},
+    // The only side suit, partner's single card and no winner of ours: low.
+    {"OnlySideSuitPartnerSingleton",
+     "W:AJ7.AKQ9742.AK.T K962.T5.T3.KJ976 Q3.J83.Q7652.Q84 T854.6.J984.A532", "W",
+     "2C P 2D P 2H P 3H P 4H P 4N P 5S P 6H P P P",
+     "DT D2 DJ DA H2 H5 H8 H6 HJ C2 H4 HT DQ D8 DK D3 SA S2 S3 S4 CT CK C4 C3 C6 CQ CA H7",
+     "W", "S7",
+     "End Game.\r\nThey have no trump Spades because it is the only non trump suit he only has "
+     "one and our highest is less than the highest out "},
+    // The only side suit, partner's top card above ours: low.
+    {"OnlySideSuitPartnersTopHigher",
+     "E:J9.98743.AQ3.K53 K764.AQT.T9.QJ42 AT8532.K52.54.76 Q.J6.KJ8762.AT98", "E",
+     "P 1C P 1D P 1N P 5D X P P P",
+     "H9 HT HK H6 H2 HJ H7 HQ HA H5 SQ H4 D9 D4 DK DA DQ DT D5 D2 D3 C4 S2 D6 CA C3 C2 C7",
+     "N", "C8",
+     "End Game.\r\nThey have no trump Clubs because it is the only non trump suit his highest "
+     "is higher than our highest"},
+    // The only side suit, no card out between the two tops: low.
+    {"OnlySideSuitTopsTouch",
+     "W:J8653.J8.T5.K932 A2..AKQ62.AQ8654 K97.KQT43.J87.J7 QT4.A97652.943.T", "W",
+     "P 2C P 2D P 3D P 3H P 4D P 4N P 5S P 6D P P X P P P",
+     "S5 SA S7 S4 DA D7 D3 D5 DK D8 D4 DT DQ DJ D9 C2 CA C7 CT C3 S2 SK ST S3 CJ H2 C9 CQ",
+     "N", "C4",
+     "End Game.\r\nThey have no trump Clubs because it is the only non trump suit his highest "
+     "is the same as our highest"},
+    // The only side suit, our top card above partner's: our highest.
+    {"OnlySideSuitOurTopHigher",
+     "S:A.J9432.Q54.T985 964.KQT8.AJ96.A6 T83.A765.2.QJ742 KQJ752..KT873.K3", "S",
+     "P 1H P 2S P 3D P 5D P P P",
+     "C4 CK C5 C6 D3 D4 DJ D2 D6 H5 DK D5 DT DQ DA S3 CA C2 C3 C8 HK HA D7 H2",
+     "E", "SK",
+     "End Game.\r\nThey have no trump Spades because it is the only non trump suit our highest "
+     "is higher than his highest"},
+    // Fewer spades than the defence may hold, with trumps: towards a void, low to partner's one.
+    {"TowardsOurVoidPartnerSingleton",
+     "N:AK74.T53.T43.AT8 Q2.AK642.AQ.9762 J9865.QJ8.J6.KJ5 T3.97.K98752.Q43", "N",
+     "P 1H P 2D P 3H P P P",
+     "DJ DK D3 DQ H9 H3 HA H8 DA D6 D2 D4 S2 S5 ST SK DT H2 HJ D5 HQ H7 H5 HK",
+     "E", "SQ",
+     "End Game.\r\nThey have one trump Spades because it is not trump and we might get to a "
+     "void our partner only has one so go low?"},
+    // Partner short in clubs with trumps: towards his void, low to his one.
+    {"TowardsPartnersVoidSingleton",
+     "W:K962.A652.A7.KT9 53.QT8743.85.Q82 T8.9.KQT6432.J63 AQJ74.KJ.J9.A754", "W",
+     "1C P 1D X 1H P 3D 3S 3N P 5D X P P P",
+     "DJ DA D5 D2 D7 D8 DK D9 H9 HK HA H3 H5 HQ D3 HJ CJ CA C9 C2 C7 CK C8 C3",
+     "W", "CT",
+     "End Game.\r\nThey have no trump Clubs because it is not trump and he might get to a void "
+     "our partner only has one so go low?"},
+    // Towards our void; partner's top card is higher: low.
+    {"TowardsOurVoidPartnersTopHigher",
+     "E:A.JT2.QJ642.Q852 K9854.K63.T973.T QT.Q9875.5.AK743 J7632.A4.AK8.J96", "E",
+     "1D P 1H X 2D P 3C P 4C P 5C X P P P",
+     "SJ SA S4 ST C5 CT CA C6 C3 CJ CQ D3 C8 D7 CK C9",
+     "W", "D5",
+     "End Game.\r\nThey have no trump Diamonds because it is not trump and we might get to a "
+     "void his highest is higher than our highest"},
+    // Towards partner's void; the tops touch: low.
+    {"TowardsPartnersVoidTopsTouch",
+     "N:54.K84.AKQ942.J7 AK98.Q6.JT83.K65 J76.AJT72.7.T843 QT32.953.65.AQ92", "N",
+     "1D P 1H P 3D P 3H P P P",
+     "D6 DA D3 D7 H4 HQ HA H5 H2 H3 HK H6 H8 S8 HJ H9 SJ SQ S4 S9 D5 DK D8 C3 DQ DT C4 C2",
+     "N", "C7",
+     "End Game.\r\nThey have no trump Clubs because it is not trump and he might get to a void "
+     "his highest is the same as our highest"},
+    // Towards our void; our top card is higher: our highest.
+    {"TowardsOurVoidOurTopHigher",
+     "E:A.JT2.QJ642.Q852 K9854.K63.T973.T QT.Q9875.5.AK743 J7632.A4.AK8.J96", "E",
+     "1D P 1H X 2D P 3C P 4C P 5C X P P P",
+     "SJ SA S4 ST C5 CT CA C6 C3 CJ CQ D3 C8 D7 CK C9 D5 D8 DQ D9",
+     "E", "DJ",
+     "End Game.\r\nThey have no trump Diamonds because it is not trump and he might get to a "
+     "void our highest is higher than his highest"},
+    // No suit to void: low in the first suit we hold more than one of.
+    {"FewTrumpsOutOfIdeas",
+     "N:.983.Q52.AKQ9753 AKQJ953.KQJ.K8.6 6.7642.T9764.842 T8742.AT5.AJ3.JT", "N",
+     "1C 2C P 2S 3C P P P",
+     "SA S6 S2 C3 CA C6 C2 CT CK HJ C4 CJ C5 D8 C8 D3",
+     "S", "D4",
+     "End Game.\r\nThey have no trump we are out of ideas, so go low in anything "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, EndGameTest, ::testing::ValuesIn(kEndGameCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The winner counts and cash flags: "my 1 his 1 mine H his C".
+std::string WinnersText() {
+    std::string mine, his;
+    for (int suit = Clubs; suit <= Spades; ++suit) {
+        if (G.Plan.MyCash[suit]) mine += "?CDHS"[suit];
+        if (G.Plan.PartnerCash[suit]) his += "?CDHS"[suit];
+    }
+    return "my " + std::to_string(G.Plan.MyWinners) + " his " +
+           std::to_string(G.Plan.PartnerWinners) + " mine " + mine + " his " + his;
+}
+
+struct WinnersCase {
+    const char* name;
+    const char* deal;  // South deals
+    const char* auction;
+    const char* play;
+    int seat;
+    const char* winners;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const WinnersCase& c) { return os << c.name; }
+
+class CountWinnersTest : public PlayTest, public ::testing::WithParamInterface<WinnersCase> {};
+
+TEST_P(CountWinnersTest, CountsBothHands) {
+    const WinnersCase& c = GetParam();
+    LeadAt(c.deal, c.auction, c.play, c.seat);
+    CountWinners();
+    EXPECT_EQ(WinnersText(), c.winners);
+}
+
+// South AKQJ.A32.K32.432, North T9876.54.54.8765.
+constexpr const char* kWinnersDeal =
+    "S:AKQJ.A32.K32.432 54.KQJT9.AQJ.AKQ T9876.54.54.8765 32.876.T9876.JT9";
+// South AKQ.A32.K32.5432, North JT98.7654.7654.A.
+constexpr const char* kRuffDeal =
+    "S:AKQ.A32.K32.5432 765.KQJ.AQJ.KQJT JT98.7654.7654.A 432.T98.T98.9876";
+
+const WinnersCase kWinnersCases[] = {
+    // No Trump: the spade ace, king and queen over dummy's ten, and the heart ace.
+    {"NoTrumpTopCards", kWinnersDeal, "1N P 3N P P P", "S5 S6 S2 SJ", South,
+     "my 4 his 0 mine HS his "},
+    // Spades trumps, two out: the heart ace, and dummy's ten of trumps above them; South's three
+    // trumps do not outnumber dummy's four.
+    {"TrumpsOutSideWinnerAndPartnersTopTrump", kWinnersDeal, "1S P 4S P P P", "S5 S6 S2 SJ",
+     South, "my 1 his 1 mine H his S"},
+    // Trumps drawn, dummy void in clubs with his last trump: one ruff, and no trump left over
+    // for a trump winner.
+    {"RuffInPartnersVoid", kRuffDeal, "1S P 4S P P P",
+     "CK CA C6 C2 S8 S2 SQ S5 SA S6 S9 S3 SK S7 ST S4", South, "my 1 his 1 mine H his C"},
+    // Trumps drawn, dummy on lead with three trumps to declarer's king-queen: all three of
+    // dummy's count, and declarer's king above dummy's lowest counts one.
+    {"TrumpsDrawnLongerTrumpsAllCount", kWinnersDeal, "1S P 4S P P P", "S5 S6 S2 SJ SA S4 S7 S3",
+     North, "my 3 his 2 mine S his HS"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Counts, CountWinnersTest, ::testing::ValuesIn(kWinnersCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// No Trump, neither hand's winners alone reach the contract but both together do: the entries
+// between the hands (outside trump winners) decide whether we cash first or lead to partner.
+// South AKQ of spades and a single heart; North AKQ of hearts. 1NT after South's club ace.
+struct SeeToTheEndCase {
+    const char* name;
+    const char* deal;  // South deals
+    const char* play;
+    const char* card;
+    const char* why;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const SeeToTheEndCase& c) { return os << c.name; }
+
+class SeeToTheEndTest : public PlayTest, public ::testing::WithParamInterface<SeeToTheEndCase> {};
+
+TEST_P(SeeToTheEndTest, EntriesDecideTheOrder) {
+    const SeeToTheEndCase& c = GetParam();
+    LeadAt(c.deal, "1N P P P", c.play, South);
+    G.DeclarerPlan = 4;
+    int trick = G.TricksPlayed + 1;
+    PlayEndGame();
+    EXPECT_EQ(CardCode(G.PlayedCard[South][trick]), c.card);
+    EXPECT_EQ(G.WhyText, c.why);
+    EXPECT_NE(G.Plan.NoFinesseThisTrick, 0);
+}
+
+const SeeToTheEndCase kSeeToTheEndCases[] = {
+    // One entry each way (North's single spade, South's single heart): cash our spades first.
+    {"OneEntryEachWayCashOurs",
+     "S:AKQ.2.765432.A32 JT98.JT98.AKQ.KQ 2.AKQ.T98.987654 76543.76543.J.JT", "CK C4 CT CA",
+     "SA", "We can see to the end and between us we have less than 2 losers winning suit, play away"},
+    // One entry to North, two back (North's two spades under South's three honours): lead to
+    // North's hearts first.
+    {"OneEntryToPartnerLeadToHim",
+     "S:AKQ.2.765432.A32 JT98.JT98.AKQ.KQ 32.AKQ.T98.98765 7654.76543.J.JT4", "CK C5 C4 CA",
+     "H2", "We can see to the end and between us we have less than 2 losers He can win in Hearts "},
+    // Two entries to North, one back: cash our spades first.
+    {"OneEntryBackCashOurs",
+     "S:AKQ.32.76543.A32 JT98.JT98.AKQ.KQ 2.AKQ.T98.987654 76543.7654.J2.JT", "CK C4 CT CA",
+     "SA", "We can see to the end and between us we have less than 2 losers winning suit, play away"},
+    // Two entries each way (South's two hearts, North's two spades): cash our spades first.
+    {"TwoEntriesEachWayCashOurs",
+     "S:AKQ.32.76543.A32 JT98.JT98.AKQ.KQ 32.AKQ.T98.98765 7654.7654.J2.JT4", "CK C5 C4 CA",
+     "SA", "We can see to the end and between us we have less than 2 losers winning suit, play away"},
+};
+
+INSTANTIATE_TEST_SUITE_P(NoTrump, SeeToTheEndTest, ::testing::ValuesIn(kSeeToTheEndCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Trumps drawn; South KQJ of trumps, AQ2 of hearts and five diamonds, North 987 of trumps and
+// no club; the defence holds every club. Dummy's club ruff takes one of his trumps, and his top
+// trump ranks below South's lowest, so he has no trump winner to lead to: partner can finesse
+// hearts back to South, and the lead goes to trumps.
+TEST_F(EndGameTest, FewTrumpsOutTrumpsAsTheSuitToReachPartner) {
+    LeadAt("S:AKQJT.AQ2.65432. 43.KJT.AK.AKQJ76 98765.76543.987. 2.98.QJT.T985432",
+           "1S P 2S P P P", "S3 S5 S2 ST SA S4 S6 C2", South);
+    G.DeclarerPlan = 4;
+    int trick = G.TricksPlayed + 1;
+    PlayEndGame();
+    EXPECT_EQ(CardCode(G.PlayedCard[South][trick]), "SJ");
+    EXPECT_EQ(G.WhyText,
+              "They have no trump Spades we will still have at least one left in one hand or the "
+              "other and he has the highest out ");
+}
 
 // The fall back to End Game lasts for the rest of the hand.
 TEST_F(EndGameTest, FallBackSwitchesThePlan) {
