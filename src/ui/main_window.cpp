@@ -82,12 +82,14 @@ const char* const kConventionsHelp =
     "    The opener bids No Trump with both majors of four or more cards,\n"
     "    a major of four or more cards by bidding it, and Diamonds with neither.";
 
+// The declarer's plans, line by line as the play-of-the-hand help has always shown them.
 const char* const kOffenseHelp =
-    "The declarer plays one of three plans:\n"
-    "    Cross Ruff, the plan of choice: take as many tricks with trumps as possible.\n"
-    "    Long Suit Establishment: draw trumps, then run the long suit.\n"
-    "    High Cards and Out: when there is no trump advantage.\n"
-    "When it runs out of leads the declarer moves to an End Game plan.";
+    "On offensive play the game will play, one of 3 different plans. \r\n"
+    "    Cross Ruff is the plan of choice, take as many tricks with trump as possible.\r\n"
+    "    Long Suit Establishment is the second choice, get rid of the trump, then play the long "
+    "suit out\r\n"
+    "    High Cards and Out is the last choice, no trump advantage. \r\n"
+    "    When we run out of leads we move to an End Game plan. ";
 
 const char* const kDefenseHelp =
     "Opening lead, in order of priority:\n"
@@ -410,7 +412,10 @@ void MDIKSTR::Message(const QString& title, const QString& text) {
         host_->askHook(text.toStdString(), Buttons::Ok);
         return;
     }
-    QMessageBox::information(this, title, text);
+    // A message box breaks lines at line feeds; a carriage return would show as a stray mark.
+    QString shown = text;
+    shown.replace("\r\n", "\n");
+    QMessageBox::information(this, title, shown);
 }
 
 void MDIKSTR::OneLevelChosen(QAction* chosen) {

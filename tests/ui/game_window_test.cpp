@@ -227,6 +227,19 @@ private slots:
         QCOMPARE(G.ReplayHand, -1);
     }
 
+    void offenseHelpShowsThePlans() {
+        Item("MenuHelpOffense")->trigger();
+        QCOMPARE(questions.size(), 1);
+        QCOMPARE(questions.last(),
+                 QString("On offensive play the game will play, one of 3 different plans. \r\n"
+                         "    Cross Ruff is the plan of choice, take as many tricks with trump as "
+                         "possible.\r\n"
+                         "    Long Suit Establishment is the second choice, get rid of the trump, "
+                         "then play the long suit out\r\n"
+                         "    High Cards and Out is the last choice, no trump advantage. \r\n"
+                         "    When we run out of leads we move to an End Game plan. "));
+    }
+
     void minimumSize() {
         w->resize(Twips(4000), Twips(3000));
         QCOMPARE(w->size(), QSize(Twips(5500), Twips(4850)));
