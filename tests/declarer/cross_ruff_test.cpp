@@ -5,6 +5,7 @@
 #include "core/cards.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "core/headless_host.h"
 #include "declarer/cross_ruff.h"
 
 namespace kestrel::test {
@@ -135,6 +136,83 @@ const LeadCase kLeads[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Leads, CrossRuffLeadTest, ::testing::ValuesIn(kLeads),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The card a plan routine plays stops the flow right there: the host records it and throws, so
+// the rules after the one that decided are not run.
+struct Played {
+    int seat, card;
+};
+class StopAtCardHost : public HeadlessHost {
+public:
+    bool SubstituteCard(int seat, int& card) override { throw Played{seat, card}; }
+};
+
+// A rule of the Cross Ruff lead, reached by calling the plan directly on a replayed position.
+struct RuleCase {
+    const char* name;
+    const char* deal;
+    const char* auction;
+    const char* play;
+    int leader;
+    int crossRuffOut;  // -1: the count and the trump-situation rules are skipped
+    void (*setup)();   // plan state the rule reads, or nullptr
+    const char* card;  // "" when no card is played
+    const char* why;   // after the heading "Cross Ruff.\r\n"
+};
+std::ostream& operator<<(std::ostream& os, const RuleCase& c) { return os << c.name; }
+
+class CrossRuffRuleTest : public CrossRuffTest, public ::testing::WithParamInterface<RuleCase> {
+protected:
+    StopAtCardHost stop;
+    // Plays the lead; the card the plan played, "" when none.
+    std::string Lead() {
+        try {
+            PlayCrossRuff();
+        } catch (const Played& played) {
+            EXPECT_EQ(played.seat, G.CurrentSeat);
+            return CardCode(played.card);
+        }
+        return "";
+    }
+};
+
+TEST_P(CrossRuffRuleTest, FirstRuleWithACardDecides) {
+    const RuleCase& c = GetParam();
+    LeadAt(c.deal, c.auction, c.play, c.leader);
+    SetHost(stop);
+    G.DeclarerPlan = 2;
+    G.Plan.CrossRuffOut = c.crossRuffOut;
+    if (c.setup) c.setup();
+    EXPECT_EQ(Lead(), c.card);
+    EXPECT_EQ(G.WhyText, std::string("Cross Ruff.\r\n") + c.why);
+}
+
+constexpr const char* kWorry8 =
+    "We need to worry about our trump, because we had less than 9 at the start, and we have not "
+    "seen at least twelve of them. ";
+
+// 4S by South. Dummy holds no trump and no club: it has no way into South's hand.
+constexpr const char* kNoEntry =
+    "N:.8765432.765432. .AKQJT.AKQJT9.J2 AKQJT98.9.8.AKQ3 765432...T987654";
+// 4S by South, who holds twelve hearts and no trump; dummy eleven trumps; West the trump ace.
+constexpr const char* kLastTrumpLeft =
+    "N:KQJT9876543...32 .2.543.QJT987654 .AKQJT9876543.2. A2..AKQJT9876.AK";
+
+const RuleCase kRules[] = {
+    // Dummy cannot reach South, East has shown out of trumps: cash the first winner, the club
+    // ace (no sentence of its own).
+    {"PartnerWithoutEntryCashesOurWinner", kNoEntry, "1S P 4S P P P", "S2 H2 C2 S8", South, 0,
+     nullptr, "CA", kWorry8},
+    // No ruff or cash counted, one trump out and East out of trumps: hearts, of which South
+    // has seen twelve, go through West to dummy's void.
+    {"LastTrumpAheadOfPartnerLeadsIntoTheVoid", kLastTrumpLeft, "1S P 4S P P P", "S2 S3 C4 H3",
+     South, 0, nullptr, "HA",
+     "Since we know the last trump is sitting ahead of our partner let`s play suit where they "
+     "are out. "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rules, CrossRuffRuleTest, ::testing::ValuesIn(kRules),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
