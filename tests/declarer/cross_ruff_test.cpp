@@ -199,6 +199,13 @@ constexpr const char* kNoEntry =
 constexpr const char* kLastTrumpLeft =
     "N:KQJT9876543...32 .2.543.QJT987654 .AKQJT9876543.2. A2..AKQJT9876.AK";
 
+// 6S by South with three small trumps; dummy holds the rest but the five and six, West's.
+constexpr const char* kLastTrumpPartnerAbove =
+    "N:AKQJT987.A.A.AKQ ..T9876.JT987654 432.5432.5432.32 65.KQJT9876.KQJ.";
+// 7S by South with the top trumps; dummy's are small; West holds the six and five.
+constexpr const char* kLastTrumpOursAbove =
+    "N:7432.A.AK.AKQJT9 ..987654.8765432 AKQJT98.5432.32. 65.KQJT9876.QJT.";
+
 const RuleCase kRules[] = {
     // Dummy cannot reach South, East has shown out of trumps: cash the first winner, the club
     // ace (no sentence of its own).
@@ -210,6 +217,25 @@ const RuleCase kRules[] = {
      South, 0, nullptr, "HA",
      "Since we know the last trump is sitting ahead of our partner let`s play suit where they "
      "are out. "},
+    // Seven trumps and dummy none, so its only way in would be a trump: cash the club king,
+    // safe with dummy void.
+    {"OnlyEntryInTrumpCashesASafeWinner", kNoEntry, "1S P 4S P P P", "CT H2 CJ CA", South, 0,
+     nullptr, "CK",
+     "We need to worry about our trump, because we had less than 9 at the start, and we have not "
+     "seen at least twelve of them. Our only entry is in "
+     "trump, so let`s not lead them let`s take any high cards we might have. Clubs is not trump, "
+     "and we have the highest are partner is out and we don`t think they can trump "},
+    // One trump out and one trick to spare: only dummy's trumps beat the five, so South leads
+    // low towards them.
+    {"LastTrumpOnlyPartnerAboveLeadsLowestTrump", kLastTrumpPartnerAbove, "1S P 6S P P P",
+     "S6 S7 C4 S2", South, 0, nullptr, "S3",
+     "They only have one trump it is lower then our highest and we cannot afford to lose one "
+     "more trick. "},
+    // A grand slam, no trick to spare: South's ace draws the last trump.
+    {"LastTrumpOursAboveLeadsHighestTrump", kLastTrumpOursAbove, "1S P 7S P P P", "S6 S7 C2 S8",
+     South, 0, nullptr, "SA",
+     "They only have one trump it is lower then our highest and we cannot afford to lose more "
+     "then one trick. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, CrossRuffRuleTest, ::testing::ValuesIn(kRules),
