@@ -158,7 +158,7 @@ struct RuleCase {
     int crossRuffOut;  // -1: the count and the trump-situation rules are skipped
     void (*setup)();   // plan state the rule reads, or nullptr
     const char* card;  // "" when no card is played
-    const char* why;   // after the heading "Cross Ruff.\r\n"
+    std::string why;   // after the heading "Cross Ruff.\r\n"
 };
 std::ostream& operator<<(std::ostream& os, const RuleCase& c) { return os << c.name; }
 
@@ -188,7 +188,7 @@ TEST_P(CrossRuffRuleTest, FirstRuleWithACardDecides) {
     EXPECT_EQ(G.WhyText, std::string("Cross Ruff.\r\n") + c.why);
 }
 
-constexpr const char* kWorry8 =
+const std::string kWorry8 =
     "We need to worry about our trump, because we had less than 9 at the start, and we have not "
     "seen at least twelve of them. ";
 
@@ -199,12 +199,41 @@ constexpr const char* kNoEntry =
 constexpr const char* kLastTrumpLeft =
     "N:KQJT9876543...32 .2.543.QJT987654 .AKQJT9876543.2. A2..AKQJT9876.AK";
 
+// Plan state as a count leaves it, for leads made while the cross ruff runs to the end: no
+// cash suit (rule 3 stays quiet), some winners (so does rule 4), no ruffs counted, and the
+// roles of the suits, clubs to spades.
+void Counted(int myWinners, int partnerWinners, int shortTrumpHand, int clubs, int diamonds,
+             int hearts, int spades) {
+    auto& plan = G.Plan;
+    for (int suit = 0; suit <= 4; ++suit) plan.MyCash[suit] = plan.PartnerCash[suit] = 0;
+    plan.MyCashCount = plan.PartnerCashCount = 0;
+    plan.MyWinners = myWinners;
+    plan.PartnerWinners = partnerWinners;
+    plan.ShortTrumpHand = shortTrumpHand;
+    plan.RuffsInDummy = plan.RuffsInDeclarer = 0;
+    plan.ShortHandOf[Clubs] = clubs;
+    plan.ShortHandOf[Diamonds] = diamonds;
+    plan.ShortHandOf[Hearts] = hearts;
+    plan.ShortHandOf[Spades] = spades;
+}
+
 // 6S by South with three small trumps; dummy holds the rest but the five and six, West's.
 constexpr const char* kLastTrumpPartnerAbove =
     "N:AKQJT987.A.A.AKQ ..T9876.JT987654 432.5432.5432.32 65.KQJT9876.KQJ.";
 // 7S by South with the top trumps; dummy's are small; West holds the six and five.
 constexpr const char* kLastTrumpOursAbove =
     "N:7432.A.AK.AKQJT9 ..987654.8765432 AKQJT98.5432.32. 65.KQJT9876.QJT.";
+
+// 6S by South; dummy, void in hearts and diamonds, holds all trumps but South's small three
+// and West's six and five.
+constexpr const char* kLastTrumpDummyVoids =
+    "N:AKQJT987...AKQJT .T987654..987654 432.AK32.5432.32 65.QJ.AKQJT9876.";
+// 4S by South; dummy holds only trumps and clubs; the defenders hold five trumps.
+constexpr const char* kDummyTwoVoids =
+    "N:AKQ87...AJT98765 32..AKQJT9876.Q4 JT9.5432.5432.32 654.AKQJT9876..K";
+// 4S by South; dummy's diamond ace and queen lie over West's king; South holds no club.
+constexpr const char* kDiamondFinesse =
+    "N:AKQ87..AQ.AJT987 32..JT9876.Q6543 JT9.765432.5432. 654.AKQJT98.K.K2";
 
 const RuleCase kRules[] = {
     // Dummy cannot reach South, East has shown out of trumps: cash the first winner, the club
@@ -236,6 +265,20 @@ const RuleCase kRules[] = {
      South, 0, nullptr, "SA",
      "They only have one trump it is lower then our highest and we cannot afford to lose more "
      "then one trick. "},
+    // One trump out, dummy void in two suits with trumps: each gives a card, the last decides:
+    // hearts, where South's king beats the jack, the second highest out.
+    {"OneTrumpOutLeadsTowardsPartnersVoid", kLastTrumpDummyVoids, "1S P 6S P P P", "S6 S7 C4 S2",
+     South, -1, +[] { Counted(1, 1, 0, -1, 0, 0, 0); }, "HK", ""},
+    // One trump out, dummy void nowhere: the cash suit, clubs, is unblocked.
+    {"OneTrumpOutUnblocksTheCashSuit", kLastTrumpPartnerAbove, "1S P 6S P P P", "S6 S7 C4 S2",
+     South, -1, +[] { Counted(1, 1, 0, -1, 0, 0, 0); }, "C3",
+     "Unblock Clubs  by going high because we have fewer than our partner. "},
+    // Dummy is the short hand of hearts and diamonds and void in both: two suits to establish;
+    // clubs, of no role and without split honours, is led first.
+    {"TwoVoidShortHandsEstablishTwoSuits", kDummyTwoVoids, "1S P 4S P P P", "CK CA C4 C2", South,
+     -1, +[] { Counted(1, 1, 0, 0, North, North, 0); }, "C3",
+     kWorry8 + std::string("There are 2 suits to establish, which we have some of and Clubs  is "
+                           "not 1 nor is it trump, we don`t have split honors")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, CrossRuffRuleTest, ::testing::ValuesIn(kRules),
