@@ -279,6 +279,41 @@ const RuleCase kRules[] = {
      -1, +[] { Counted(1, 1, 0, 0, North, North, 0); }, "C3",
      kWorry8 + std::string("There are 2 suits to establish, which we have some of and Clubs  is "
                            "not 1 nor is it trump, we don`t have split honors")},
+    // Diamonds are South's to establish and dummy's ace-queen lie over the king: finesse.
+    {"OurSuitToEstablishLeadsToAFinesse", kDiamondFinesse, "1S P 4S P P P", "CK CA C3 H2", South,
+     -1, +[] { Counted(1, 1, 0, 0, South, 0, 0); }, "D2",
+     kWorry8 + std::string("Diamonds  are not trump, our partner wants to establish this suit "
+                           "and we can lead to a finesse")},
+    // Hearts are South's to establish without a finesse: once the tricks are not all ours,
+    // South's highest heart.
+    {"OurSuitToEstablishLeadsOurHighest", kDiamondFinesse, "1S P 4S P P P", "CK CA C3 H2", South,
+     -1, +[] { Counted(1, 1, 0, 0, 0, South, 0); }, "H7",
+     kWorry8 + std::string("Hearts  are not trump, our partner wants to establish this suit, so "
+                           "let`s play our highest")},
+    // Dummy counts more winners: the diamond finesse, in a suit of no role, early.
+    {"PartnerAheadOnWinnersFinessesEarly", kDiamondFinesse, "1S P 4S P P P", "CK CA C3 H2", South,
+     -1, +[] { Counted(1, 2, 0, 0, 0, 0, 0); }, "D2",
+     kWorry8 + std::string("Diamonds  are not trump, we can not work to establish a suit this "
+                           "trick, but we can finesse to our partner in this suit and need to do "
+                           "it early. ")},
+    // Diamonds are dummy's to establish: the finesse towards the ace-queen.
+    {"PartnersSuitToEstablishLeadsToAFinesse", kDiamondFinesse, "1S P 4S P P P", "CK CA C3 H2",
+     South, -1, +[] { Counted(1, 1, 0, 0, North, 0, 0); }, "D2",
+     kWorry8 + std::string("Diamonds  are not trump, our partner wants to establish this suit "
+                           "and we can lead to a finesse")},
+    // No suit has a role and the winners are level: dummy is void in hearts, where South has no
+    // winner and East has not shown out: South's second highest heart.
+    {"ShortSuitWithoutOurWinnerLeadsSecondHighest", kDiamondFinesse, "1S P 4S P P P",
+     "CK CA C3 H2", South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "H6",
+     kWorry8 + std::string("Hearts  is not trump, and we don`t hold the highest one. Our partner "
+                           "is out but we don`t think the player on our right is out. ")},
+    // The same with South the shorter trump hand and trumps a worry: no short-suit lead, so the
+    // early diamond finesse.
+    {"ShortTrumpHandWorriedFinessesInstead", kDiamondFinesse, "1S P 4S P P P", "CK CA C3 H2",
+     South, -1, +[] { Counted(1, 1, South, 0, 0, 0, 0); }, "D2",
+     kWorry8 + std::string("Diamonds  are not trump, we can not work to establish a suit this "
+                           "trick, but we can finesse to our partner in this suit and need to do "
+                           "it early. ")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, CrossRuffRuleTest, ::testing::ValuesIn(kRules),
