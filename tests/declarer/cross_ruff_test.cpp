@@ -235,6 +235,30 @@ constexpr const char* kDummyTwoVoids =
 constexpr const char* kDiamondFinesse =
     "N:AKQ87..AQ.AJT987 32..JT9876.Q6543 JT9.765432.5432. 654.AKQJT98.K.K2";
 
+// 4S by South after three diamonds won by West: dummy, North, threw its three hearts, so
+// South holds every heart left and the defenders hold no trump.
+constexpr const char* kOnlyOurHearts =
+    "N:JT98765432.432.. ..5432.T98765432 AKQ.AKQJT98765.. ..AKQJT9876.AKQJ";
+// 7S by South with the ace, king, queen of trumps; dummy the jack down to the six, each with
+// two or more of every side suit.
+constexpr const char* kGrandDrop =
+    "N:JT9876.43.43.654 32..QJT98765.987 AKQ.AK2.AK2.AK32 54.QJT98765..QJT";
+// 4S by South; dummy is void in hearts and holds two diamonds; South holds no club and no
+// side-suit winner.
+constexpr const char* kDummyHeartVoid =
+    "N:AKQ87..76.AJT987 32..KQJT98.Q6543 JT9.765432.5432. 654.AKQJT98.A.K2";
+// 4S by South with twelve trumps between the hands, West the two; nothing else of ours wins.
+constexpr const char* kTwelveTrumpsLow =
+    "N:76543.654.654.54 ..T987.AKQJT9876 AKQJT98.32.32.32 2.AKQJT987.AKQJ.";
+constexpr const char* kTwelveTrumpsAceInDummy =
+    "N:A6543.654.654.54 ..T987.AKQJT9876 KQJT987.32.32.32 2.AKQJT987.AKQJ.";
+// 4S by South with five trumps, dummy none; no side-suit winner for either hand.
+constexpr const char* kDummyNoTrump =
+    "N:.8765.8765.87654 7654..JT9.AKQJT9 AKQ32.432.432.32 JT98.AKQJT9.AKQ.";
+// The same with South's single trump, the ace.
+constexpr const char* kSingleTrump =
+    "N:.9876.9876.T9876 765432..QJT.AKQJ A.5432.5432.5432 KQJT98.AKQJT.AK.";
+
 const RuleCase kRules[] = {
     // Dummy cannot reach South, East has shown out of trumps: cash the first winner, the club
     // ace (no sentence of its own).
@@ -314,6 +338,41 @@ const RuleCase kRules[] = {
      kWorry8 + std::string("Diamonds  are not trump, we can not work to establish a suit this "
                            "trick, but we can finesse to our partner in this suit and need to do "
                            "it early. ")},
+    // Trump worry but no short trump hand: the singleton diamond ace.
+    {"SingletonSuitIsLed", kSingletons, "1C P 4C P P P", "SQ S2 S7 SA", South, -1,
+     +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "DA",
+     "We need to worry about our trump, because we had less than 9 at the start, and we have "
+     "not seen at least twelve of them. Diamonds  is not trump, and one of us has only 1, we "
+     "think they still have some.Since we have highest unplayed card in this suit, let`s play "
+     "it. "},
+    // The defenders hold no trump and nobody but South holds hearts: the heart ace.
+    {"NoTrumpOutCashesTheSuitOnlyWeHold", kOnlyOurHearts, "1S P 4S P P P",
+     "DA H2 D2 H5 DK H3 D3 H6 DQ H4 D4 H7", South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); },
+     "HA", ""},
+    // No trick to spare, no ruff counted and our trumps above all of theirs: the trump
+    // routine plays for the drop, low towards dummy's good trumps.
+    {"NothingToRuffAndNoSpareTrickDrawsTrumps", kGrandDrop, "1S P 7S P P P", "CQ C4 C7 CA",
+     South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SQ",
+     "We have trump and so does the defense. We want to play for the drop. "},
+    // Hearts are dummy's suit to ruff, which the first short-suit pass leaves alone; the
+    // second takes it: dummy is void with trumps and East has not shown out.
+    {"ShortSuitOfPartnersRoleLedSecondHighest", kDummyHeartVoid, "1S P 4S P P P", "CK CA C3 H2",
+     South, -1, +[] { Counted(1, 1, 0, 0, 0, North, 0); }, "H6",
+     kWorry8 + std::string("Hearts  is not trump, and we don`t hold the highest one. Our partner "
+                           "is out but we don`t think the player on our right is out. ")},
+    // Twelve trumps at the start and one out: dummy's top trump, the seven, is below South's
+    // second lowest and above the two, so South's lowest.
+    {"TwelveTrumpsOneOutLeadsLowest", kTwelveTrumpsLow, "1S P 4S P P P", "HA H4 C6 H2", South,
+     -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "S8", ""},
+    // Dummy's ace outranks South's second lowest trump: South's highest.
+    {"TwelveTrumpsOneOutLeadsHighest", kTwelveTrumpsAceInDummy, "1S P 4S P P P", "HA H4 C6 H2",
+     South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SK", ""},
+    // Dummy has no trump and no winner: no best suit; South's ace is above the jack out.
+    {"NoBestSuitLeadsOurGoodTrump", kDummyNoTrump, "1S P 4S P P P", "HA H5 D9 H2", South, -1,
+     +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SA",
+     "We need to worry about our trump, because we had less than 9 at the start, and we have "
+     "not seen at least twelve of them. We found no best suit, we have some trump, but we have "
+     "not seen them all, and our highest trump is greater than the highest trump out. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, CrossRuffRuleTest, ::testing::ValuesIn(kRules),
