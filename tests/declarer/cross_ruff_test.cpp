@@ -378,5 +378,23 @@ const RuleCase kRules[] = {
 INSTANTIATE_TEST_SUITE_P(Rules, CrossRuffRuleTest, ::testing::ValuesIn(kRules),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// No rule gives a card and there is no best suit, and South's single trump is no reason to
+// lead trumps: the plan becomes End Game, which plays the card.
+TEST_F(CrossRuffRuleTest, NoPlayFoundHandsOverToTheEndGame) {
+    LeadAt(kSingleTrump, "1S P 4S P P P", "HA H6 DT H2", South);
+    SetHost(stop);
+    G.DeclarerPlan = 2;
+    G.Plan.CrossRuffOut = -1;
+    Counted(1, 1, 0, 0, 0, 0, 0);
+    // The end game's trump routine plays for the drop with South's ace.
+    EXPECT_EQ(Lead(), "SA");
+    EXPECT_EQ(G.DeclarerPlan, 4);
+    EXPECT_EQ(G.WhyText,
+              "Cross Ruff.\r\nWe need to worry about our trump, because we had less than 9 at the "
+              "start, and we have not seen at least twelve of them. We found no play in Cross Ruff "
+              "so off to end game.We have trump and so does the defense. We want to play for the "
+              "drop and we have more high trump then our partner. ");
+}
+
 }  // namespace
 }  // namespace kestrel::test
