@@ -95,6 +95,91 @@ TEST_F(CrossRuffTest, SingletonSuitLeadPassesOverPartnersSingletonTrump) {
               "Since we have highest unplayed card in this suit, let`s play it. ");
 }
 
+// 7S by South after the club ace: South holds the top hearts, diamonds and clubs, dummy two
+// or more of each.
+constexpr const char* kTopsInEverySuit =
+    "N:JT9876.43.43.654 32..QJT98765.987 AKQ.AK2.AK2.AK32 54.QJT98765..QJT";
+
+// The club suit led first is passed over while the defence holds trumps: the diamond ace.
+TEST_F(CrossRuffTest, CashSafeWinnerPassesOverTheOpeningLeadSuit) {
+    LeadAt(kTopsInEverySuit, "1S P 7S P P P", "CQ C4 C7 CA", South);
+    EXPECT_EQ(CardCode(CashSafeWinner()), "DA");
+    EXPECT_EQ(G.WhyText,
+              "Diamonds is not trump, and we have the highest  and we don`t think they can trump ");
+}
+
+// 4S by South. Dummy led its single heart to South's ace and West showed out: dummy is void
+// with trumps and South's king is the top heart.
+constexpr const char* kHeartsBehindWest =
+    "N:AKQ87.2.87.AJT98 32.QJT9876..Q654 JT9.AK543.65432. 654..AKQJT9.K732";
+
+// West, on the left, is out of hearts, but dummy can overruff him: only the relaxed pass
+// takes the king.
+TEST_F(CrossRuffTest, CashSafeWinnerLastPassLetsPartnerOverruff) {
+    LeadAt(kHeartsBehindWest, "1S P 4S P P P", "CK CA C4 D2 H2 H6 HA D9", South);
+    EXPECT_EQ(CardCode(CashSafeWinner()), "HK");
+    EXPECT_EQ(G.WhyText,
+              "Hearts is not trump, and we have the highest are partner is out and has trump and "
+              "we don`t think the player on our right can trump ");
+}
+
+struct ShortSuitCase {
+    const char* name;
+    const char* deal;
+    const char* play;
+    int mode;
+    int roles[5];  // clubs to spades at 1..4
+    const char* card;
+    const char* why;
+};
+std::ostream& operator<<(std::ostream& os, const ShortSuitCase& c) { return os << c.name; }
+
+class ShortSuitWinnerTest : public CrossRuffTest,
+                            public ::testing::WithParamInterface<ShortSuitCase> {};
+
+TEST_P(ShortSuitWinnerTest, LeadsFromTheSuitPartnerIsShortIn) {
+    const ShortSuitCase& c = GetParam();
+    LeadAt(c.deal, "1S P 4S P P P", c.play, South);
+    Roles(c.roles[1], c.roles[2], c.roles[3], c.roles[4]);
+    int card = ShortSuitWinner(c.mode);
+    EXPECT_EQ(card == 0 ? "" : CardCode(card), c.card);
+    EXPECT_EQ(G.WhyText, c.why);
+}
+
+// 4S by South: dummy's single diamond king is good over the queen, South's heart ace-king
+// face dummy's single two.
+constexpr const char* kDummySingletons =
+    "N:AKQ87.2.K.AJT987 32.7654.87654.Q6 JT9.AK3.A32.5432 654.QJT98.QJT9.K";
+
+const ShortSuitCase kShortSuits[] = {
+    // Diamonds: dummy's last card is good, so low; the search goes on and hearts, South's safe
+    // top card, replace it and stop.
+    {"PartnersWinnerThenOurWinnerReplacesIt", kDummySingletons, "CK CA C6 C2", 0, {0, 0, 0, 0, 0},
+     "HA",
+     "Diamonds  is not trump, and our partner`s last card is higher then the highest out. We "
+     "don`t think the player on our right is out, but our partner will be after this trick. "
+     "Hearts  is not trump, and we hold the highest one. We don`t think the player on our right "
+     "is out, but our partner will be after this trick."},
+    // Diamonds are dummy's suit to ruff: passed over by the first pass, taken by the second.
+    {"SuitOfARolePassedOverFirst", kDummySingletons, "CK CA C6 C2", 0, {0, 0, North, 0, 0}, "HA",
+     "Hearts  is not trump, and we hold the highest one. We don`t think the player on our right "
+     "is out, but our partner will be after this trick."},
+    {"SuitOfARoleTakenSecond", kDummySingletons, "CK CA C6 C2", -1, {0, 0, North, 0, 0}, "HA",
+     "Diamonds  is not trump, and our partner`s last card is higher then the highest out. We "
+     "don`t think the player on our right is out, but our partner will be after this trick. "
+     "Hearts  is not trump, and we hold the highest one. We don`t think the player on our right "
+     "is out, but our partner will be after this trick."},
+    // Dummy void in hearts with trumps, West out of them: South's king is safe only because
+    // dummy can overruff West.
+    {"OurWinnerWithPartnerVoid", kHeartsBehindWest, "CK CA C4 D2 H2 H6 HA D9", 0, {0, 0, 0, 0, 0},
+     "HK",
+     "Hearts  is not trump, and we hold the highest one. We don`t think the player on our right "
+     "is out, but our partner is out. "},
+};
+
+INSTANTIATE_TEST_SUITE_P(ShortSuits, ShortSuitWinnerTest, ::testing::ValuesIn(kShortSuits),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct LeadCase {
     const char* name;
     const char* deal;
