@@ -180,6 +180,66 @@ const ShortSuitCase kShortSuits[] = {
 INSTANTIATE_TEST_SUITE_P(ShortSuits, ShortSuitWinnerTest, ::testing::ValuesIn(kShortSuits),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// 4S by South after West's heart ace. Clubs: South's ace over dummy's queen-jack, with the
+// king and ten the two highest out. Hearts: nothing but small cards.
+constexpr const char* kQueenJackUnderAce =
+    "N:AKQ87.43.AJT9.QJ 32.82.KQ876.7654 JT9.765.5432.A32 654.AKQJT9..KT98";
+
+// Clubs would be South's to establish, but dummy's queen-jack already lie between the king
+// and the ten under South's ace: the suit is passed over and hearts, also South's, are led.
+TEST_F(CrossRuffTest, FinesseOrEstablishPassesOverASuitPartnerHoldsJustUnderTheTop) {
+    LeadAt(kQueenJackUnderAce, "1S P 4S P P P", "HA H3 H2 H5", South);
+    Roles(South, 0, South, 0);
+    EXPECT_EQ(CardCode(FinesseOrEstablish(-1, South, -1)), "H7");
+    EXPECT_EQ(G.WhyText,
+              "Hearts  are not trump, our partner wants to establish this suit, so let`s play our "
+              "highest");
+    // Without the flag neither suit gives a card.
+    G.WhyText.clear();
+    EXPECT_EQ(FinesseOrEstablish(-1, South, 0), 0);
+    EXPECT_EQ(G.WhyText, "");
+}
+
+// A suit for dummy, the hand named, to establish: the lead gets its own sentence.
+TEST_F(CrossRuffTest, FinesseOrEstablishForPartnersSuitLeadsOurHighest) {
+    LeadAt(kQueenJackUnderAce, "1S P 4S P P P", "HA H3 H2 H5", South);
+    Roles(0, 0, North, 0);
+    EXPECT_EQ(CardCode(FinesseOrEstablish(-1, North, -1)), "H7");
+    EXPECT_EQ(G.WhyText,
+              "Hearts  are not trump, we want to establish this suit, and we can finesse to our "
+              "partner ");
+}
+
+// At each lead: a cash suit with fewer than two top tricks becomes a ruffing suit again (the
+// short hand is dummy when dummy is shorter, else declarer), a suit with two top tricks
+// becomes a cash suit, and the rest keep their role.
+TEST_F(CrossRuffTest, ClassifySuitsMovesSuitsBetweenCashingAndRuffing) {
+    LeadAt(kQueenJackUnderAce, "1S P 4S P P P", "HA H3 H2 H5", South);
+    // Clubs 2-3 and hearts 1-2: dummy shorter; diamonds 4-4: declarer.
+    Roles(-1, -1, -1, 0);
+    ClassifySuits();
+    EXPECT_EQ(G.Plan.ShortHandOf[Clubs], North);
+    EXPECT_EQ(G.Plan.ShortHandOf[Diamonds], South);
+    EXPECT_EQ(G.Plan.ShortHandOf[Hearts], North);
+    EXPECT_EQ(G.Plan.ShortHandOf[Spades], 0);
+    // One top trick or none: a ruffing suit or a suit of no role stays as it is.
+    Roles(South, 0, North, 0);
+    ClassifySuits();
+    EXPECT_EQ(G.Plan.ShortHandOf[Clubs], South);
+    EXPECT_EQ(G.Plan.ShortHandOf[Diamonds], 0);
+    EXPECT_EQ(G.Plan.ShortHandOf[Hearts], North);
+
+    // Ace-king in diamonds and hearts: cash suits; clubs, with only the king left on top,
+    // keep their role; trumps get none.
+    LeadAt(kTopsInEverySuit, "1S P 7S P P P", "CQ C4 C7 CA", South);
+    Roles(North, North, 0, 0);
+    ClassifySuits();
+    EXPECT_EQ(G.Plan.ShortHandOf[Clubs], North);
+    EXPECT_EQ(G.Plan.ShortHandOf[Diamonds], -1);
+    EXPECT_EQ(G.Plan.ShortHandOf[Hearts], -1);
+    EXPECT_EQ(G.Plan.ShortHandOf[Spades], 0);
+}
+
 struct LeadCase {
     const char* name;
     const char* deal;
