@@ -400,6 +400,15 @@ constexpr const char* kTwelveTrumpsAceInDummy =
 // 4S by South with five trumps, dummy none; no side-suit winner for either hand.
 constexpr const char* kDummyNoTrump =
     "N:.8765.8765.87654 7654..JT9.AKQJT9 AKQ32.432.432.32 JT98.AKQJT9.AKQ.";
+// 3S by South, who threw his three side cards under West's aces and holds only trumps now;
+// dummy one trump. Without a side suit in South's hand there is no best suit.
+constexpr const char* kOnlyTrumpsFinesse =
+    "N:A.543.543.876543 2.T9876.T9876.T9 QJT9876543.2.2.2 K.AKQJ.AKQJ.AKQJ";
+constexpr const char* kOnlyTrumpsDummyAce =
+    "N:A.543.543.876543 2.T9876.T9876.T9 KQJT987654.2.2.2 3.AKQJ.AKQJ.AKQJ";
+constexpr const char* kOnlyTrumpsAceOut =
+    "N:3.543.543.876543 2.T9876.T9876.T9 KQJT987654.2.2.2 A.AKQJ.AKQJ.AKQJ";
+constexpr const char* kThreeAces = "HA H3 H6 H2 DA D3 D6 D2 CA C3 C9 C2";
 // The same with South's single trump, the ace.
 constexpr const char* kSingleTrump =
     "N:.9876.9876.T9876 765432..QJT.AKQJ A.5432.5432.5432 KQJT98.AKQJT.AK.";
@@ -518,6 +527,25 @@ const RuleCase kRules[] = {
      "We need to worry about our trump, because we had less than 9 at the start, and we have "
      "not seen at least twelve of them. We found no best suit, we have some trump, but we have "
      "not seen them all, and our highest trump is greater than the highest trump out. "},
+    // South holds only trumps: the king lies between dummy's ace and South's queen, a finesse.
+    {"NoBestSuitTrumpFinesse", kOnlyTrumpsFinesse, "1S P 3S P P P", kThreeAces, South, -1,
+     +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SQ",
+     "We found no best suit, we have some trump, but we have not seen them all, and Spades has a "
+     "finesse. "},
+    // Dummy's single ace is good and dummy is shorter: South leads low to it.
+    {"NoBestSuitLowToPartnersGoodTrump", kOnlyTrumpsDummyAce, "1S P 3S P P P", kThreeAces, South,
+     -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "S4",
+     "We found no best suit, we have some trump, but we have not seen them all, and our "
+     "partner`s highest trump is greater than the highest trump out and our partner has less "
+     "Trump than we do. "},
+    // The ace is out, South's queen beats the two: the second highest trump. No top trump
+    // against two out is a worry too.
+    {"NoBestSuitSecondHighestTrump", kOnlyTrumpsAceOut, "1S P 3S P P P", kThreeAces, South, -1,
+     +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SQ",
+     "We need to worry about our trump, because we don`t have more high trump than one half of "
+     "the trump out and neither of them has shown out and we have not seen at least twelve of "
+     "them. We found no best suit, we have some trump, but we have not seen them all, and our "
+     "second highest trump is higher than the second highest trump out. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, CrossRuffRuleTest, ::testing::ValuesIn(kRules),
