@@ -408,6 +408,8 @@ constexpr const char* kOnlyTrumpsDummyAce =
     "N:A.543.543.876543 2.T9876.T9876.T9 KQJT987654.2.2.2 3.AKQJ.AKQJ.AKQJ";
 constexpr const char* kOnlyTrumpsAceOut =
     "N:3.543.543.876543 2.T9876.T9876.T9 KQJT987654.2.2.2 A.AKQJ.AKQJ.AKQJ";
+constexpr const char* kOnlyTrumpsTwoHonoursOut =
+    "N:2.543.543.876543 .T9876.T9876.JT9 QJT9876543.2.2.2 AK.AKQJ.AKQJ.AKQ";
 constexpr const char* kThreeAces = "HA H3 H6 H2 DA D3 D6 D2 CA C3 C9 C2";
 // The same with South's single trump, the ace.
 constexpr const char* kSingleTrump =
@@ -546,6 +548,13 @@ const RuleCase kRules[] = {
      "the trump out and neither of them has shown out and we have not seen at least twelve of "
      "them. We found no best suit, we have some trump, but we have not seen them all, and our "
      "second highest trump is higher than the second highest trump out. "},
+    // Ace and king out, above South's queen and jack: South's lowest trump.
+    {"NoBestSuitLowestTrump", kOnlyTrumpsTwoHonoursOut, "1S P 3S P P P", kThreeAces, South, -1,
+     +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "S3",
+     "We need to worry about our trump, because we don`t have more high trump than one half of "
+     "the trump out and neither of them has shown out and we have not seen at least twelve of "
+     "them. We found no best suit, we have some trump, but we have not seen them all, and our "
+     "highest trump is not higher than the highest trump out. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, CrossRuffRuleTest, ::testing::ValuesIn(kRules),
