@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "core/headless_host.h"
 #include "declarer/cross_ruff.h"
+#include "play/knowledge.h"
 
 namespace kestrel::test {
 namespace {
@@ -415,6 +416,11 @@ constexpr const char* kThreeAces = "HA H3 H6 H2 DA D3 D6 D2 CA C3 C9 C2";
 constexpr const char* kSingleTrump =
     "N:.9876.9876.T9876 765432..QJT.AKQJ A.5432.5432.5432 KQJT98.AKQJT.AK.";
 
+// 4S by South, whose long hearts lack only the king; dummy holds a single heart, a single club
+// and ten trumps, West the last trump.
+constexpr const char* kHeartsButTheKing =
+    "N:QJT9876543.2.2.2 .K.76543.9876543 AK.AQJT9876543.. 2..AKQJT98.AKQJT";
+
 const RuleCase kRules[] = {
     // Dummy cannot reach South, East has shown out of trumps: cash the first winner, the club
     // ace (no sentence of its own).
@@ -470,6 +476,17 @@ const RuleCase kRules[] = {
      -1, +[] { Counted(1, 1, 0, 0, 0, South, 0); }, "H7",
      kWorry8 + std::string("Hearts  are not trump, our partner wants to establish this suit, so "
                            "let`s play our highest")},
+    // One trump out: the flag lets the establishing lead through at once, where the tricks are
+    // all ours and so the later establishing rule would not run.
+    {"OneTrumpOutOurSuitToEstablishLeadsOurHighest", kHeartsButTheKing, "1S P 4S P P P",
+     "DA D2 D3 H3", South, -1,
+     +[] {
+         Counted(1, 1, 0, 0, 0, South, 0);
+         EXPECT_TRUE(AllTricksOurs());
+     },
+     "HA",
+     "Hearts  are not trump, our partner wants to establish this suit, so let`s play our "
+     "highest"},
     // Dummy counts more winners: the diamond finesse, in a suit of no role, early.
     {"PartnerAheadOnWinnersFinessesEarly", kDiamondFinesse, "1S P 4S P P P", "CK CA C3 H2", South,
      -1, +[] { Counted(1, 2, 0, 0, 0, 0, 0); }, "D2",
