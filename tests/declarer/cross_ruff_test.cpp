@@ -346,8 +346,8 @@ constexpr const char* kLastTrumpLeft =
     "N:KQJT9876543...32 .2.543.QJT987654 .AKQJT9876543.2. A2..AKQJT9876.AK";
 
 // Plan state as a count leaves it, for leads made while the cross ruff runs to the end: no
-// cash suit (rule 3 stays quiet), some winners (so does rule 4), no ruffs counted, and the
-// roles of the suits, clubs to spades.
+// cash suit (no cashing for want of an entry), some winners (no lead through to the last
+// trump), no ruffs counted, and the roles of the suits, clubs to spades.
 void Counted(int myWinners, int partnerWinners, int shortTrumpHand, int clubs, int diamonds,
              int hearts, int spades) {
     auto& plan = G.Plan;
