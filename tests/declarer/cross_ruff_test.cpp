@@ -432,16 +432,17 @@ const RuleCase kRules[] = {
      South, 0, nullptr, "HA",
      "Since we know the last trump is sitting ahead of our partner let`s play suit where they "
      "are out. "},
-    // Seven trumps and dummy none, so its only way in would be a trump: cash the club king,
-    // safe with dummy void.
+    // Seven trumps, a worry; dummy has no way into South's hand outside trumps and South's
+    // trumps are good: cash the club king, safe with dummy void. East has not shown out of
+    // trumps, so the cash for want of an entry stays quiet.
     {"OnlyEntryInTrumpCashesASafeWinner", kNoEntry, "1S P 4S P P P", "CT H2 CJ CA", South, 0,
      nullptr, "CK",
      "We need to worry about our trump, because we had less than 9 at the start, and we have not "
-     "seen at least twelve of them. Our only entry is in "
-     "trump, so let`s not lead them let`s take any high cards we might have. Clubs is not trump, "
-     "and we have the highest are partner is out and we don`t think they can trump "},
-    // One trump out and one trick to spare: only dummy's trumps beat the five, so South leads
-    // low towards them.
+     "seen at least twelve of them. Our only entry is in trump, so let`s not lead them let`s "
+     "take any high cards we might have. Clubs is not trump, and we have the highest are "
+     "partner is out and we don`t think they can trump "},
+    // One trump out and one trick to spare: only dummy's trumps beat the five (a trump of
+    // either hand above the last one counts), so South leads low towards them.
     {"LastTrumpOnlyPartnerAboveLeadsLowestTrump", kLastTrumpPartnerAbove, "1S P 6S P P P",
      "S6 S7 C4 S2", South, 0, nullptr, "S3",
      "They only have one trump it is lower then our highest and we cannot afford to lose one "
