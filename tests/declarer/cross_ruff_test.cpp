@@ -412,6 +412,12 @@ constexpr const char* kOnlyTrumpsAceOut =
 constexpr const char* kOnlyTrumpsTwoHonoursOut =
     "N:2.543.543.876543 .T9876.T9876.JT9 QJT9876543.2.2.2 AK.AKQJ.AKQJ.AKQ";
 constexpr const char* kThreeAces = "HA H3 H6 H2 DA D3 D6 D2 CA C3 C9 C2";
+// 4S by South with nine good trumps; dummy holds two small hearts and three diamonds, South
+// four of each, with the heart ace or only the jack.
+constexpr const char* kBestSuitHighCard =
+    "N:J654.65.876.7653 87.987.JT9.T9842 AKQ32.A432.5432. T9.KQJT.AKQ.AKQJ";
+constexpr const char* kBestSuitLow =
+    "N:J654.65.876.7653 87.987.JT9.T9842 AKQ32.J432.5432. T9.AKQT.AKQ.AKQJ";
 // The same with South's single trump, the ace.
 constexpr const char* kSingleTrump =
     "N:.9876.9876.T9876 765432..QJT.AKQJ A.5432.5432.5432 KQJT98.AKQJT.AK.";
@@ -547,6 +553,17 @@ const RuleCase kRules[] = {
      "We need to worry about our trump, because we had less than 9 at the start, and we have "
      "not seen at least twelve of them. We found no best suit, we have some trump, but we have "
      "not seen them all, and our highest trump is greater than the highest trump out. "},
+    // Dummy runs out of hearts first: the best suit. South's ace is the one winner, dummy's
+    // six the second card of the suit, so there is nothing to unblock: the ace.
+    {"BestSuitOurHighCard", kBestSuitHighCard, "1S P 4S P P P", "DA D6 D9 D2", South, -1,
+     +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "HA",
+     "Hearts  is our bestsuit because it is our partner`s shortest suit. We have the high card, "
+     "let`s take it. "},
+    // Diamonds are the best suit, with no winner and four trumps out: low.
+    {"BestSuitLowest", kBestSuitLow, "1S P 4S P P P", "DA D6 D9 D2", South, -1,
+     +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "D3",
+     "Diamonds  is our bestsuit because it is our partner`s shortest suit. Play lowest in the "
+     "bestsuit. "},
     // South holds only trumps: the king lies between dummy's ace and South's queen, a finesse.
     {"NoBestSuitTrumpFinesse", kOnlyTrumpsFinesse, "1S P 3S P P P", kThreeAces, South, -1,
      +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SQ",
