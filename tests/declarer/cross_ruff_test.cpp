@@ -418,6 +418,9 @@ constexpr const char* kBestSuitHighCard =
     "N:J654.65.876.7653 87.987.JT9.T9842 AKQ32.A432.5432. T9.KQJT.AKQ.AKQJ";
 constexpr const char* kBestSuitLow =
     "N:J654.65.876.7653 87.987.JT9.T9842 AKQ32.J432.5432. T9.AKQT.AKQ.AKQJ";
+// The same low hands with eleven trumps, the ten and nine out.
+constexpr const char* kBestSuitTwoTrumpsOut =
+    "N:J87654.65.876.76 9.987.JT9.985432 AKQ32.J432.5432. T.AKQT.AKQ.AKQJT";
 // The same with South's single trump, the ace.
 constexpr const char* kSingleTrump =
     "N:.9876.9876.T9876 765432..QJT.AKQJ A.5432.5432.5432 KQJT98.AKQJT.AK.";
@@ -564,6 +567,11 @@ const RuleCase kRules[] = {
      +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "D3",
      "Diamonds  is our bestsuit because it is our partner`s shortest suit. Play lowest in the "
      "bestsuit. "},
+    // The same with two trumps out, neither defender known short: draw them, South's ace wins.
+    {"BestSuitWithoutWinnerDrawsTheLastTrumps", kBestSuitTwoTrumpsOut, "1S P 4S P P P",
+     "DA D6 D9 D2", South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SA",
+     "Diamonds  is our bestsuit because it is our partner`s shortest suit. We think we can get "
+     "there last trump. We can win so go high. "},
     // South holds only trumps: the king lies between dummy's ace and South's queen, a finesse.
     {"NoBestSuitTrumpFinesse", kOnlyTrumpsFinesse, "1S P 3S P P P", kThreeAces, South, -1,
      +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SQ",
