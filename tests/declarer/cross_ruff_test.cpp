@@ -421,6 +421,9 @@ constexpr const char* kBestSuitLow =
 // The same low hands with eleven trumps, the ten and nine out.
 constexpr const char* kBestSuitTwoTrumpsOut =
     "N:J87654.65.876.76 9.987.JT9.985432 AKQ32.J432.5432. T.AKQT.AKQ.AKQJT";
+// 4S by South with nine small trumps; West holds the ace, king, queen and two, East none.
+constexpr const char* kTopTrumpsWest =
+    "N:T9876.76.5432.76 .JT98.T9876.JT98 J543.5432.A.5432 AKQ2.AKQ.KQJ.AKQ";
 // The same with South's single trump, the ace.
 constexpr const char* kSingleTrump =
     "N:.9876.9876.T9876 765432..QJT.AKQJ A.5432.5432.5432 KQJT98.AKQJT.AK.";
@@ -528,6 +531,14 @@ const RuleCase kRules[] = {
      "not seen at least twelve of them. Diamonds  is not trump, and one of us has only 1, we "
      "think they still have some.Since we have highest unplayed card in this suit, let`s play "
      "it. "},
+    // East showed out of trumps and West's three beat all of ours: a worry. The singleton
+    // diamond ace is led all the same.
+    {"TrumpWorryDefenderShownOutSingletonLed", kTopTrumpsWest, "1S P 4S P P P", "S2 S6 H8 SJ",
+     South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "DA",
+     "We need to worry about our trump, because we don`t have more high trump than the trump "
+     "out and one of them has shown out and we have not seen at least twelve of them. Diamonds  "
+     "is not trump, and one of us has only 1, we think they still have some.Since we have "
+     "highest unplayed card in this suit, let`s play it. "},
     // The defenders hold no trump and nobody but South holds hearts: the heart ace.
     {"NoTrumpOutCashesTheSuitOnlyWeHold", kOnlyOurHearts, "1S P 4S P P P",
      "DA H2 D2 H5 DK H3 D3 H6 DQ H4 D4 H7", South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); },
