@@ -83,6 +83,27 @@ TEST_F(CrossRuffTest, CrossRuffToTheEndWhenTheRuffsBringTheContractHome) {
               "least 2 trump, and our partner`s high trump is good, and our trump suit is long. ");
 }
 
+// Dummy on lead without a trump: the trump routine has nothing, so each of South's cash suits
+// in which dummy's lowest card is below South's highest leads towards South; the last one
+// gives the card.
+TEST_F(CrossRuffTest, CrossRuffToTheEndLeadsToPartnersWinner) {
+    // 4S by South, who won the first trick: 9 more tricks are needed.
+    LeadAt("N:.8765432.765432. .AKQJT.AKQJT9.J2 AKQJT98.9.8.AKQ3 765432...T987654",
+           "1S P 4S P P P", "S2 H2 C2 S8", North);
+    G.DeclarerPlan = 2;
+    G.Plan.CrossRuffOut = 0;
+    G.Plan.MyWinners = 4;
+    G.Plan.PartnerWinners = 5;
+    for (int suit = 0; suit <= 4; ++suit) G.Plan.PartnerCash[suit] = 0;
+    G.Plan.PartnerCash[Diamonds] = G.Plan.PartnerCash[Hearts] = -1;
+    EXPECT_EQ(CardCode(CrossRuffToTheEnd()), "H3");
+    EXPECT_NE(G.Plan.CrossRuffOut, 0);
+    EXPECT_EQ(G.WhyText,
+              "we should be able to cross ruff out we should no longer try a finesse as we can see "
+              "to the end  and it looks good, so lead to our partner`s winner so lead to our "
+              "partner`s winner ");
+}
+
 // 4C by South. North: 5432.5432.5432.K, South: AK6.AK6.A.AQJT98 after the spade ace.
 constexpr const char* kSingletons =
     "N:5432.5432.5432.K 987.987.9876.432 AK6.AK6.A.AQJT98 QJT.QJT.KQJT.765";
