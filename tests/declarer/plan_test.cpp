@@ -2,6 +2,7 @@
 #include "play/play_fixture.h"
 
 #include "core/cards.h"
+#include "core/rewind.h"
 #include "declarer/plan.h"
 
 namespace kestrel::test {
@@ -86,7 +87,21 @@ constexpr const char* kNoTrumpTwoLongSuits =
 constexpr const char* kNoTrumpClubsStand =
     "N:5.8765.AKQ32.432 764.JT9.8765.987 AKQ32.432.4.AK65 JT98.AKQ.JT9.QJT";
 
+// One long suit, hearts 6-3, holding only the ten of the five honours; clubs 3-2 with South
+// long and diamonds 2-3 with dummy long are short suits mastered in opposite hands. The long
+// suit's 3 tricks beat the 2 ruffs, yet the weak long suit makes it Cross Ruff.
+constexpr const char* kWeakLongSuitCrosswise =
+    "N:AKJ98.T92.543.43 543.QJ.8762.T765 Q2.876543.AK.AK2 T76.AK.QJT9.QJ98";
+// The same long suit with both short suits mastered by dummy: the long suit's 3 tricks against
+// the 2 ruffs decide, Long Suit Establishment.
+constexpr const char* kWeakLongSuitSameSide =
+    "N:AKJ9.T92.543.543 654.QJ.8762.9876 Q32.876543.AK.A2 T87.AK.QJT9.KQJT";
+
 const SurveyCase kSurveys[] = {
+    {"WeakLongSuitShortSuitsCrosswiseCrossRuff", kWeakLongSuitCrosswise, "1S P 4S P P P", "CQ", 2,
+     1, 1, {0, 0, 0, North, 0}, 0, 0, {}},
+    {"WeakLongSuitShortSuitsOneSideLongSuit", kWeakLongSuitSameSide, "1S P 4S P P P", "CK", 1, 0,
+     2, {0, 0, 0, North, 0}, 0, 0, {}},
     {"NoTrumpChoiceStartsFromClubs", kNoTrumpClubsStand, "1N P 3N P P P", "HA", 1, 2, 2,
      {0, 0, South, 0, North}, 0, Clubs, {0, 0, 0, 0, 0}},
     {"TwoLongSuitsInDifferentHandsCrossRuff", kTwoLongSuits, "1S P 4S P P P", "CK", 2, 2, 3,
@@ -129,6 +144,45 @@ TEST_F(PlanTest, NoTrumpFinesseHandWithEightTrumpsAndTheTopHonours) {
     Decision d = Decide(kTwoLongSuits, "S", "1S P 4S P P P", "CK");
     ASSERT_EQ(d.status, 0) << d.error;
     EXPECT_EQ(G.Plan.TrumpFinesseHand, 0);
+}
+
+// Taking back tricks: the plan recorded at the lead after the last trick left stands again,
+// the cross ruff is judged afresh when that plan is Cross Ruff, and a used trump finesse
+// position comes back once its hand has won none of the tricks left.
+TEST_F(PlanTest, TakeBackRestoresThePlanAndTheTrumpFinessePosition) {
+    constexpr const char* deal =
+        "N:AQ3.AK3.AK32.432 T54.872.987.8765 9872.654.654.AKQ KJ6.QJT9.QJT.JT9";
+    // South wins the club and leads a trump to dummy's queen; dummy is on lead.
+    Decision d = Decide(deal, "S", "1S P 4S P P P", "CJ C2 C5 CA S2 S6 SQ S4");
+    ASSERT_EQ(d.status, 0) << d.error;
+    Reattach();
+    ASSERT_EQ(G.Plan.TrumpFinesseHand, -South);
+    G.PlanOfTrick[1] = 2;
+    G.DeclarerPlan = 4;
+    G.Plan.CrossRuffOut = -1;
+    RewindPlay();
+    ASSERT_EQ(G.TricksPlayed, 1);
+    EXPECT_EQ(G.DeclarerPlan, 2);
+    EXPECT_EQ(G.Plan.CrossRuffOut, 0);
+    // South won the first trick, which stands: the position stays used.
+    EXPECT_EQ(G.Plan.TrumpFinesseHand, -South);
+    RewindPlay();
+    ASSERT_EQ(G.TricksPlayed, 0);
+    EXPECT_EQ(G.Plan.TrumpFinesseHand, South);
+}
+
+TEST_F(PlanTest, TakeBackToLongSuitKeepsTheCrossRuffFlag) {
+    constexpr const char* deal =
+        "N:AQ3.AK3.AK32.432 T54.872.987.8765 9872.654.654.AKQ KJ6.QJT9.QJT.JT9";
+    Decision d = Decide(deal, "S", "1S P 4S P P P", "CJ C2 C5 CA S2 S6 SQ S4");
+    ASSERT_EQ(d.status, 0) << d.error;
+    Reattach();
+    G.PlanOfTrick[1] = 1;
+    G.DeclarerPlan = 4;
+    G.Plan.CrossRuffOut = -1;
+    RewindPlay();
+    EXPECT_EQ(G.DeclarerPlan, 1);
+    EXPECT_EQ(G.Plan.CrossRuffOut, -1);
 }
 
 // The tie with the user's side declaring and both options on: the question is asked once and
