@@ -68,5 +68,190 @@ TEST_F(TrumpsTest, LongSuitSwitchesToCrossRuffWhenADefenderIsShortOfTrumps) {
     EXPECT_EQ(G.DeclarerPlan, 2);
 }
 
+// 7S by South after a heart to the ace. South: AJ432 of trumps, North: Q765; K T 9 8 out.
+constexpr const char* kGrand = "N:Q765.543.5432.32 98.762.876.87654 AJ432.AKQ.AKQ.AK KT.JT98.JT9.QJT9";
+
+TEST_F(TrumpsTest, ManyTrumpsOutAndTouchingMastersCashTheAce) {
+    // South A K T 2 against Q J 7 6 out, North's nine the best it has.
+    LeadAt(kDrop, "1S P 4S P P P", "DK D4 D7 DA", South);
+    G.DeclarerPlan = 3;
+    EXPECT_EQ(CardCode(TrumpPlay()), "SA");
+    EXPECT_EQ(G.WhyText,
+              "They have 4 or more trump and our second highest trump is higher than the highest "
+              "out, our partner`s high trump is not higher than high out, so go high. ");
+}
+
+TEST_F(TrumpsTest, ManyTrumpsOutWithAllTricksInSightCashesTheAce) {
+    // Six spades: one trick to spare, so the ace is led (no finesse lead from the ace).
+    LeadAt(kGrand, "1S P 6S P P P", "HJ H3 H2 HA", South);
+    G.DeclarerPlan = 3;
+    ASSERT_GE(TrickEstimate(), CardsLeft());
+    EXPECT_EQ(CardCode(TrumpPlay()), "SA");
+    EXPECT_EQ(G.WhyText, "");
+}
+
+TEST_F(TrumpsTest, GrandSlamLeavesTheKingBetweenOurTopTrumpsAlone) {
+    // Seven spades: no trick to spare, the king alone above North's queen and between the tops;
+    // the many-trumps rule decides and leads nothing.
+    LeadAt(kGrand, "1S P 7S P P P", "HJ H3 H2 HA", South);
+    G.DeclarerPlan = 3;
+    EXPECT_EQ(TrumpPlay(), 0);
+    EXPECT_EQ(G.WhyText, "");
+}
+
+TEST_F(TrumpsTest, TrumpFinesseTowardsAceQueen) {
+    LeadAt(kFinesse, "1S P 4S P P P", "CJ C2 C5 CA", South);
+    G.DeclarerPlan = 3;
+    EXPECT_EQ(CardCode(TrumpPlay()), "S2");
+    EXPECT_EQ(G.WhyText, "We have trump and so does the defense. We found a finesse. ");
+}
+
+// 4S by South. After a heart to dummy's ace and a spade to South's ten: South A 2, North
+// K Q 5 4, J 9 7 out.
+constexpr const char* kDropLow = "N:KQ543.A32.K32.32 76.8765.765.9876 AT2.KQ4.AQ4.AK54 J98.JT9.JT98.QJT";
+constexpr const char* kDropLowPlay = "HJ HA H5 H4 S3 S6 ST S8";
+
+TEST_F(TrumpsTest, DropWithPartnersMastersLeadsLow) {
+    LeadAt(kDropLow, "1S P 4S P P P", kDropLowPlay, South);
+    G.DeclarerPlan = 3;
+    EXPECT_EQ(CardCode(TrumpPlay()), "S2");
+    EXPECT_EQ(G.WhyText, "We have trump and so does the defense. We want to play for the drop. ");
+}
+
+TEST_F(TrumpsTest, LongerHandUnderPartnersMasterLeadsLow) {
+    LeadAt(kDropLow, "1S P 4S P P P", kDropLowPlay, North);
+    G.DeclarerPlan = 3;
+    EXPECT_EQ(CardCode(TrumpPlay()), "S4");
+    EXPECT_EQ(G.WhyText,
+              "We have trump and so does the defense. We have at least 2 trump, and our partner`s "
+              "high trump is good, and our trump suit is long. ");
+}
+
+// 4S by South. South Q 9 8 of trumps, North A 5 4 3 2; K J T 7 6 out.
+constexpr const char* kQueenNine = "N:A5432.AK2.K32.32 76.7654.765.9876 Q98.QJ3.AQ4.AK54 KJT.T98.JT98.QJT";
+
+TEST_F(TrumpsTest, PartnerCanFinesseToUsWithManyOutLeadsSecondHigh) {
+    LeadAt(kQueenNine, "1S P 4S P P P", "HT HA H4 H3", South);
+    G.DeclarerPlan = 3;
+    EXPECT_EQ(CardCode(TrumpPlay()), "S9");
+    EXPECT_EQ(G.WhyText,
+              "We have trump and so does the defense. Our partner can finesse to us,  They have "
+              "more than one or ours is not good, second high. ");
+}
+
+// 4S by South. After the ace and a low round of trumps: South K J, North 4, queen and ten out.
+constexpr const char* kKingJack = "N:A43.AK32.K32.432 76.876.8765.9876 KJ52.Q54.AQ4.AK5 QT98.JT9.JT9.QJT";
+
+TEST_F(TrumpsTest, PartnerCanFinesseToUsWithTwoOutCashesTheKing) {
+    LeadAt(kKingJack, "1S P 4S P P P", "HJ HA H6 H4 SA S6 S2 S8 S3 S7 S5 S9", South);
+    G.DeclarerPlan = 3;
+    ASSERT_EQ(OutstandingCount(Spades), 2);
+    EXPECT_EQ(CardCode(TrumpPlay()), "SK");
+    EXPECT_EQ(G.WhyText,
+              "We have trump and so does the defense. Our partner can finesse to us,  There are "
+              "less than 4 trump out And our high trump is greater than highest trump out And both "
+              "defender still have trump we think as far as we know. ");
+}
+
+// North holds all thirteen trumps' other ten; South's side suits against North's singleton,
+// doubleton and void.
+constexpr const char* kUnblock =
+    "N:JT98765432.7..86 .6432.76542.9752 AKQ.AQ5.KQ3.AK43 .KJT98.AJT98.QJT";
+constexpr const char* kUnblockLow =
+    "N:JT98765432.K52.. .876.76542.87652 AKQ.Q43.KJ3.AK43 .AJT9.AQT98.QJT9";
+
+TEST_F(TrumpsTest, UnblockRules) {
+    LeadAt(kUnblock, "1S P 4S P P P", "CQ C8 C2 C3", South);
+    // North's singleton seven is no winner and the king is out between the ace and queen.
+    EXPECT_EQ(CardCode(Unblock(Hearts, 0)), "HA");
+    EXPECT_EQ(G.WhyText, "Unblock Hearts  by going high because he has only one its not a winner. ");
+    G.WhyText.clear();
+    // North void, the ace out, king and queen touching.
+    EXPECT_EQ(CardCode(Unblock(Diamonds, 0)), "DQ");
+    EXPECT_EQ(G.WhyText,
+              "Diamonds go second highest because he has none of these and we don`t have a winner "
+              "but our two top cards are adjacent. ");
+    G.WhyText.clear();
+    // Our ace and king over North's singleton six.
+    EXPECT_EQ(CardCode(Unblock(Clubs, 0)), "CA");
+    EXPECT_EQ(G.WhyText, "We are good, he is not. ");
+}
+
+TEST_F(TrumpsTest, UnblockGoesLow) {
+    LeadAt(kUnblockLow, "1S P 4S P P P", "CQ S2 C2 C3", South);
+    // North void, the ace and queen out over K J 3: the three.
+    EXPECT_EQ(CardCode(Unblock(Diamonds, 0)), "D3");
+    EXPECT_EQ(G.WhyText, "Diamonds go low because he has none of these and we don`t have a winner. ");
+    G.WhyText.clear();
+    // Q 4 3 opposite K 5 2: nothing to unblock; only mode -1 gives a card.
+    EXPECT_EQ(Unblock(Hearts, 0), 0);
+    EXPECT_EQ(G.WhyText, "");
+    EXPECT_EQ(CardCode(Unblock(Hearts, -1)), "H3");
+    EXPECT_EQ(G.WhyText,
+              "Unblock Hearts  by going low because we have more than our partner and our partner "
+              "has more than 1 or it is good. ");
+}
+
+// 4S by South. North QJ32 of trumps, South AKT98. kEntries: no voids; kEntriesRuff: South void
+// in clubs.
+constexpr const char* kEntries = "N:QJ32.AKQ4.765.43 .8765.43.QJT9872 AKT98.32.AKQ2.65 7654.JT9.JT98.AK";
+constexpr const char* kEntriesRuff = "N:QJ32.AKQ4.765.43 .876.84.JT987652 AKT98.532.AKQ32. 7654.JT9.JT9.AKQ";
+
+struct EntryRow {
+    const char* deal;
+    const char* play;
+    int x, withTrumps, entries;
+};
+
+TEST_F(TrumpsTest, EntryCountTable) {
+    const EntryRow rows[] = {
+        // South to North: the heart tops (two halves each), the trump queen-jack over South's 8.
+        {kEntries, "CA C3 CQ C5", South, 0, 2},
+        {kEntries, "CA C3 CQ C5", South, -1, 4},
+        // North to South: A K Q of diamonds, three rounds; the trump ace-king.
+        {kEntries, "CA C3 CQ C5", North, 0, 3},
+        {kEntries, "CA C3 CQ C5", North, -1, 5},
+        // North to South: South ruffs clubs (two halves per club) and the diamonds are capped
+        // by the five out; the trump entries add nothing beyond the ruffs.
+        {kEntriesRuff, "HJ HA H8 H2", North, 0, 4},
+        {kEntriesRuff, "HJ HA H8 H2", North, -1, 4},
+        // South to North: king-queen of hearts over South's small ones.
+        {kEntriesRuff, "HJ HA H8 H2", South, 0, 2},
+        {kEntriesRuff, "HJ HA H8 H2", South, -1, 4},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.play) + " x=" + std::to_string(r.x) + " trumps=" +
+                     std::to_string(r.withTrumps));
+        LeadAt(r.deal, "1S P 4S P P P", r.play, South);
+        EXPECT_EQ(EntryCount(r.x, r.withTrumps), r.entries);
+    }
+}
+
+TEST_F(TrumpsTest, TrickEstimateTable) {
+    struct Row {
+        const char* deal;
+        const char* play;
+        int seat, tricks;
+    } rows[] = {
+        // Trumps: seven tops over two, South's five. Hearts and diamonds: three tops each.
+        {kEntries, "CA C3 CQ C5", South, 11},
+        {kEntries, "CA C3 CQ C5", North, 11},
+        // Trumps five; hearts K Q (two); diamonds A K Q (three); clubs none.
+        {kEntriesRuff, "HJ HA H8 H2", South, 10},
+        // Trumps: only the ace over the king, but A Q J over the ten against at most two in one
+        // hand: (4 - 2) + (5 - 2) + 2 - 1 = 6; with 3 + 3 + 2 in the side suits that is 14,
+        // cut to the 12 tricks left.
+        {kGrand, "HJ H3 H2 HA", South, 12},
+        // Trumps K J against Q T: only the king on top, K J over the ten against one in a hand:
+        // (1 - 1) + (2 - 1) + 1 - 1 = 1; hearts K Q, diamonds A K Q, clubs A K: 8 of 10 left.
+        {kKingJack, "HJ HA H6 H4 SA S6 S2 S8 S3 S7 S5 S9", South, 8},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.play);
+        LeadAt(r.deal, "1S P 4S P P P", r.play, r.seat);
+        EXPECT_EQ(TrickEstimate(), r.tricks);
+    }
+}
+
 }  // namespace
 }  // namespace kestrel::test
