@@ -253,5 +253,99 @@ TEST_F(TrumpsTest, TrickEstimateTable) {
     }
 }
 
+// The trump routine's choice on a replayed position, under the High Cards and Out plan (no plan
+// guard applies), for the hand on lead.
+struct TrumpCase {
+    const char* name;
+    const char* deal;
+    const char* play;
+    int seat;
+    const char* card;  // "" for no card
+    const char* why;
+};
+
+std::ostream& operator<<(std::ostream& os, const TrumpCase& c) { return os << c.name; }
+
+class TrumpPlayTable : public PlayTest, public ::testing::WithParamInterface<TrumpCase> {};
+
+TEST_P(TrumpPlayTable, LeadsTheRuleTrumpWithItsReasons) {
+    const TrumpCase& c = GetParam();
+    LeadAt(c.deal, "1S P 4S P P P", c.play, c.seat);
+    G.DeclarerPlan = 3;
+    int card = TrumpPlay();
+    EXPECT_EQ(card > 0 ? CardCode(card) : std::string(), c.card);
+    EXPECT_EQ(G.WhyText, c.why);
+}
+
+const TrumpCase kTrumpCases[] = {
+    // North A K 5 4 over South's 8 7 2, six out: South leads low, and with two left high.
+    {"PartnersMastersAndThreeOfOursGoLow",
+     "N:AK54.AK2.AK2.432 963.7654.7654.65 872.QJ3.QJ3.AKQJ QJT.T98.T98.T987", "CT C2 C5 CA",
+     South, "S2",
+     "We have trump and so does the defense. One of us has 2 or more trump, and our partner`s "
+     "high trump is good but ours is not.  We have other than 2 trump, go low. "},
+    {"PartnersMastersAndTwoOfOursGoHigh",
+     "N:AK54.AK2.AK2.432 963.7654.7654.65 872.QJ3.QJ3.AKQJ QJT.T98.T98.T987",
+     "CT C2 C5 CA S2 SQ SA S3", South, "S8",
+     "We have trump and so does the defense. One of us has 2 or more trump, and our partner`s "
+     "high trump is good but ours is not.  We have 2 trump, go high. "},
+    // Neither hand has a master. North's nine is no equal of South's king (the ten is out).
+    {"TwoOutOneOfThemTheAceLeadsNothing",
+     "N:9876543.AK.K32.2 T.76542.8765.643 KQJ2.QJ3.AQ4.AK5 A.T98.JT9.QJT987", "HT HA H7 H3",
+     South, "",
+     "We have trump and so does the defense. One of us has 2 or more trump and they have more "
+     "than one. Our partner still has some There are 2 trump left out one of them is the "
+     "highest, so we need to lead trump from the other direction. "},
+    // North's ten is as good as South's king: third down.
+    {"PartnerHoldsTheEqualCardThirdDown",
+     "N:T876543.AK.K32.2 9.76542.8765.643 KQJ2.QJ3.AQ4.AK5 A.T98.JT9.QJT987", "HT HA H7 H3",
+     South, "SJ",
+     "We have trump and so does the defense. One of us has 2 or more trump and they have more "
+     "than one. Our partner still has some Our partner highest card is no different than ours, "
+     "and its not a winner, play third down "},
+    {"ThreeOutLeadsOurHighestUnderTheAce",
+     "N:876543.AK4.K32.2 T.7652.8765.7643 KQJ2.QJ3.AQ4.AK5 A9.T98.JT9.QJT98", "HT HA H2 H3",
+     South, "SK",
+     "We have trump and so does the defense. One of us has 2 or more trump and they have more "
+     "than one. Our partner still has some Our partner does not have a card with the same "
+     "winning potentail as we do. Play our highest under the highest out. "},
+    {"PartnerWithoutTrumpsLeadsOurHighestUnderTheAce",
+     "N:.KQ32.K5432.5432 T.7654.9876.9876 KQJ98765432.A.A. A.JT98.QJT.AKQJT", "CA C2 C6 S2",
+     South, "SK",
+     "We have trump and so does the defense. One of us has 2 or more trump and they have more "
+     "than one. Our partner has no trump, play our highest. "},
+    // South A 4 3 against Q J with East shown out, North 8 7: no drop with a defender short.
+    {"OurMasterOnlyCashesIt",
+     "N:8765.432.432.654 .8765.8765.AT987 AK432.AKQ.AKQ.32 QJT9.JT9.JT9.KQJ",
+     "CK C4 C7 C2 CQ C5 C8 C3 HJ H2 H5 HA SK S9 S5 C9 S2 ST S6 CT", South, "SA",
+     "We have trump and so does the defense. One of us has 2 or more trump, and our high trump "
+     "is good but our partner`s is not. "},
+    // The same trumps, but North holds the side winners and cannot reach South.
+    {"NoWayBackToUsCashesTheAce",
+     "N:8765.AKQ.AKQ2.65 .8765.8765.AT987 AK432.432.43.432 QJT9.JT9.JT9.KQJ",
+     "CK C5 C7 C2 CQ C6 C8 C3 HJ HA H5 H2 S5 C9 SK S9 S2 ST S6 CT", South, "SA",
+     "We have trump and so does the defense. We have limited entries into our hand and more into "
+     "our partner`s let`s take this one. "},
+    // South A K and eight more against Q J, North the singleton ten.
+    {"DropWithOurMastersOppositeASingleton",
+     "N:T.KQ3.K5432.5432 J.76542.9876.876 AK98765432.A.A.A Q.JT98.QJT.KQJT9", "CK C2 C6 CA",
+     South, "SA", "We have trump and so does the defense. We want to play for the drop. "},
+    // Only the queen out: South A K J T 9 8 7, North 6 5 4 3 2.
+    {"PartnerCanFinesseToUsLastTrumpOut",
+     "N:65432.KQ3.Q43.43 .76542.7652.8762 AKJT987.A.AK.AK5 Q.JT98.JT98.QJT9", "CQ C3 C2 CA",
+     South, "SA",
+     "We have trump and so does the defense. Our partner can finesse to us,  They only have one "
+     "and ours is good "},
+    // South K Q 4, North A J 6 2, ten and seven out; South is short in diamonds.
+    {"GoodTrumpsBothSidesShortHandCashesTheKing",
+     "N:AJ652.543.AK2.54 87.9876.7654.876 KQ43.AK2.3.AKQ32 T9.QJT.QJT98.JT9",
+     "CJ C4 C6 CA S3 S9 S5 S8", South, "SK",
+     "We have trump and so does the defense. One of us has 2 or more trump, we have good trump "
+     "and he has more than 1 trump. "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Positions, TrumpPlayTable, ::testing::ValuesIn(kTrumpCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace kestrel::test
