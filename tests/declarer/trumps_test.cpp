@@ -4,6 +4,7 @@
 #include "core/cards.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "declarer/clear_losers.h"
 #include "declarer/trumps.h"
 #include "play/knowledge.h"
 
@@ -346,6 +347,120 @@ const TrumpCase kTrumpCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Positions, TrumpPlayTable, ::testing::ValuesIn(kTrumpCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// 4S by South, dummy North: A Q 3 of trumps over South's 8 6 5 4 2, K J T 9 7 out.
+constexpr const char* kDummyAceQueen =
+    "N:AQ3.432.KQJ2.432 97.876.7654.9876 86542.AK5.A3.AK5 KJT.QJT9.T98.QJT";
+
+TEST_F(TrumpsTest, DummyLeadsToDeclarersWinnerSoHeCanLeadTrumpsBack) {
+    LeadAt(kDummyAceQueen, "1S P 4S P P P", "DT D2 D4 DA", North);
+    G.Plan.RuffsInDummy = G.Plan.RuffsInDeclarer = 0;
+    // No trump lead from the ace-queen, but declarer can finesse towards it.
+    EXPECT_EQ(CardCode(LeadToFinesseRules()), "H2");
+    EXPECT_EQ(G.WhyText,
+              "Dummy to play, leading low to his high, so he can lead trump back suit was not trump ");
+}
+
+TEST_F(TrumpsTest, DummysSingletonWinnerGoesBeforeItsLowTrump) {
+    // Dummy K Q 5 4 over South's A 2 with J 9 7 out: the trump routine leads the four, but
+    // dummy's singleton ace of diamonds is cashed first.
+    LeadAt("N:KQ543.A32.A.5432 76.8765.9876.876 AT2.KQ4.K5432.AK J98.JT9.QJT.QJT9",
+           "1S P 4S P P P", "HJ HA H5 H4 S3 S6 ST S8", North);
+    G.Plan.RuffsInDummy = G.Plan.RuffsInDeclarer = 0;
+    EXPECT_EQ(CardCode(LeadToFinesseRules()), "DA");
+    EXPECT_EQ(G.WhyText,
+              "We have trump and so does the defense. We have at least 2 trump, and our partner`s "
+              "high trump is good, and our trump suit is long. suit was not trump ");
+}
+
+TEST_F(TrumpsTest, FewTrumpsOutAgainstManyOfOursAreDrawn) {
+    // South A K, North seven small, Q J T 9 out: no low trump to spare in South's hand, but
+    // four out against nine of ours.
+    LeadAt("N:8765432.54.54.54 T9.763.9876.8763 AK.AKQ2.AK32.AK2 QJ.JT98.QJT.QJT9",
+           "1S P 4S P P P", "CQ C4 C3 CA", South);
+    G.Plan.RuffsInDummy = G.Plan.RuffsInDeclarer = 0;
+    EXPECT_EQ(CardCode(LeadToFinesseRules()), "SA");
+    EXPECT_EQ(G.WhyText,
+              "They have 4 or more trump and our second highest trump is higher than the highest "
+              "out, our partner`s high trump is not higher than high out, so go high. Only because "
+              "trump out is less than one half rounded up of the trump we have, and we have extra "
+              "trump in both hands. ");
+}
+
+TEST_F(TrumpsTest, LastTrumpOutIsDrawnWhenDummyHasNoEntry) {
+    // Only the queen out; dummy's five trumps are all kept for ruffs, so the routine itself
+    // finds nothing and the last trump is drawn. Dummy has no way in but its trumps.
+    LeadAt("N:65432.KQ3.Q43.43 .76542.7652.8762 AKJT987.A.AK.AK5 Q.JT98.JT98.QJT9",
+           "1S P 4S P P P", "CQ C3 C2 CA", South);
+    G.Plan.RuffsInDummy = 5;
+    G.Plan.RuffsInDeclarer = 0;
+    EXPECT_EQ(CardCode(LeadToFinesseRules()), "SA");
+    EXPECT_EQ(G.WhyText,
+              "Since trump out is less than one half rounded up of the trump we have, and we have "
+              "extra trump in both hands. Lets get that last one. Partner has no entries and "
+              "partner`s highest trump > Second Highest out Trump and partner has at least 2 Trump "
+              ", We want to try to take this ");
+}
+
+TEST_F(TrumpsTest, BestSuitLeadsToAFinesse) {
+    // North A Q 3 2 of hearts over South's 6 5 4, the king out.
+    LeadAt("N:AK32.AQ32.K32.32 76.87.765.T98765 QJ54.654.AQ4.AK4 T98.KJT9.JT98.QJ",
+           "1S P 4S P P P", "CQ C2 C5 CA", South);
+    CountLosers();
+    EXPECT_EQ(BestSuit(), Hearts);
+    EXPECT_EQ(G.WhyText, "Hearts  is our bestsuit because we can lead to a finesse ");
+}
+
+TEST_F(TrumpsTest, BestSuitInCrossRuffLeadsIntoPartnersVoid) {
+    // Six spades, cross ruff with one trick to spare: dummy is void in hearts. With trumps a
+    // worry and South the short trump hand, the void is no best suit by the first rule.
+    LeadAt(kRuff, "1S P 6S P P P", "DK D2 D7 DA", South);
+    G.DeclarerPlan = 2;
+    G.Plan.TrumpWorry = -1;
+    G.Plan.ShortTrumpHand = South;
+    CountLosers();
+    EXPECT_EQ(BestSuit(), Hearts);
+    EXPECT_EQ(G.WhyText, "Hearts  is our bestsuit because we can lead our partner`s void ");
+}
+
+TEST_F(TrumpsTest, BestSuitLeadsToPartnersWinner) {
+    LeadAt(kDummyAceQueen, "1S P 4S P P P", "DT D2 D4 DA", South);
+    CountLosers();
+    EXPECT_EQ(BestSuit(), Diamonds);
+    EXPECT_EQ(G.WhyText, "Diamonds  is our bestsuit because we can lead to our partner`s winner ");
+}
+
+// South A K 4 3 2 of trumps, A K Q of hearts and diamonds; North holds nothing but small cards.
+constexpr const char* kNoWinners = "N:8765.432.432.654 .8765.8765.AT987 AK432.AKQ.AKQ.32 QJT9.JT9.JT9.KQJ";
+
+TEST_F(TrumpsTest, BestSuitIsPartnersShortestSuit) {
+    LeadAt(kNoWinners, "1S P 4S P P P", "CK C4 C7 C2", South);
+    CountLosers();
+    EXPECT_EQ(BestSuit(), Clubs);
+    EXPECT_EQ(G.WhyText, "Clubs  is our bestsuit because it is our partner`s shortest suit. ");
+}
+
+TEST_F(TrumpsTest, BestSuitWithTrumpsAWorryAvoidsFinessesComingBack) {
+    // North could finesse back towards South's hearts and diamonds, not its single club.
+    LeadAt(kNoWinners, "1S P 4S P P P", "CK C4 C7 C2", South);
+    G.Plan.TrumpWorry = -1;
+    G.Plan.ShortTrumpHand = South;
+    CountLosers();
+    EXPECT_EQ(BestSuit(), Clubs);
+    EXPECT_EQ(G.WhyText,
+              "Clubs  is our bestsuit because it is not trump and we have no finesses goming back. ");
+}
+
+TEST_F(TrumpsTest, BestSuitWhereBothHandsHaveLosers) {
+    // South K Q 5 4 of hearts under the ace, North 3 2.
+    LeadAt("N:8765.32.432.6542 .9876.8765.AT987 AK432.KQ54.AKQ.3 QJT9.AJT.JT9.KQJ",
+           "1S P 4S P P P", "CK C2 C7 C3", South);
+    CountLosers();
+    EXPECT_GT(G.SuitInfo[South][Hearts].Losers, 1);
+    EXPECT_EQ(G.SuitInfo[North][Hearts].Losers, 1);
+    EXPECT_EQ(BestSuit(), Hearts);
+    EXPECT_EQ(G.WhyText, "Hearts  is our bestsuit because we both have a losers in this suit. ");
+}
 
 }  // namespace
 }  // namespace kestrel::test
