@@ -116,6 +116,49 @@ const PlayCase kCases[] = {
     // 3NT: West leads the ace of hearts, a suit to fear (0 points, 9 out); dummy cannot beat it.
     {"SecondHandLowInASuitToFear", kNoTrump, "S", "1N P 3N P P P", "HA", "N", "H6",
      "We are on the offense in the second position, Second hand low. "},
+    // West's diamond ace is ruffed by East: South, with two diamonds, ducks.
+    {"FourthHandDucksATrumpedTrick",
+     "N:432.AK2.K432.432 9876.T9876..9876 AKQJT.543.65.AK5 5.QJ.AQJT987.QJT", "S",
+     "1S P 4S P P P", "DA D2 S6", "S", "D5",
+     "We are on the offense in the fourth position, and our partner is not taking this trick. We "
+     "have more than one this trick has been trumped, so duck it. "},
+    // Dummy kept the ace over East's queen; South's king is also its cheapest winner: the king
+    // wins and the ace stays as the way to dummy.
+    {"FourthHandSavesTheEntryToPartner",
+     "N:432.A432.K432.43 9876.Q76.987.762 AKQJT.KJ5.65.AK5 5.T98.AQJT.QJT98", "S",
+     "1S P 4S P P P", "H8 H2 HQ", "S", "HK",
+     "We are on the offense in the fourth position, and our partner is not taking this trick. We "
+     "have more than one we can take this trick without using our top card, but let`s save the "
+     "entry to our partner`s hand, so take it high. "},
+    // West's jack beats South's two; dummy, void, ruffs low.
+    {"ThirdHandVoidRuffsWhenPartnerIsBeaten", kRuff, "S", "1S P 4S P P P",
+     "DK D2 D7 DA H2 HJ", "N", "SQ",
+     "We are on the offense in the third position. We are out of Hearts and our partner is not "
+     "taking this trick. the player about to play is not out of this suit, by seen in suit This "
+     "trick has not been trumped, We don`t think the player to our left is out of Hearts so trump "
+     "it low. "},
+    // The same, East having shown out of hearts earlier.
+    {"ThirdHandVoidRuffsWithTheLastPlayerOut", kRuff, "S", "1S P 4S P P P",
+     "DK D2 D7 DA HA H3 C2 D8 H2 HJ", "N", "SA",
+     "We are on the offense in the third position. We are out of Hearts and our partner is not "
+     "taking this trick. The player on our left is out of this suit and we have not seen more "
+     "than 11, and our partner is not taking this trick, so trump it. This trick has not been "
+     "trumped, we know the player to our left is out of Hearts but we don`t think he is out of "
+     "trump so take it high. "},
+    // 3NT: dummy has run out of spades.
+    {"ThirdHandVoidInNoTrumpDiscards", kNoTrump, "S", "1N P 3N P P P",
+     "CQ C4 C8 CA SA S8 S4 S3 SK S9 SQ S5 S2 ST", "N", "C5",
+     "We are on the offense in the third position. We are out of Spades and there is no trump. We "
+     "have some Clubs and we have no reason to keep any.We have some Diamonds  but we are playing "
+     "no trump, this is our longest suit. We have some Hearts and we have no reason to keep "
+     "any.Found a loser in Clubs that we can sluff. "},
+    // Trumps drawn: dummy, out of them, discards under South's jack.
+    {"ThirdHandWithoutTrumpsDiscards", kVoid, "S", "1S P 4S P P P",
+     "CQ CK C5 S2 SA S9 S3 S6 SK ST S4 S7 SQ CJ S5 S8 SJ CT", "N", "C2",
+     "We are on the offense in the third position. We are out of Spades and trump. We have some "
+     "Clubs and we have no reason to keep any.We have some Diamonds and we have no reason to keep "
+     "any.We have some Hearts and we have no reason to keep any.Found a loser in Clubs that we can "
+     "sluff. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, DeclarerFollowTest, ::testing::ValuesIn(kCases),
