@@ -159,6 +159,94 @@ const PlayCase kCases[] = {
      "Clubs and we have no reason to keep any.We have some Diamonds and we have no reason to keep "
      "any.We have some Hearts and we have no reason to keep any.Found a loser in Clubs that we can "
      "sluff. "},
+    // Long Suit Establishment: South has no trumps and the diamonds to set up; dummy, the short
+    // hand, protects them.
+    {"SecondHandLongSuitProtectionLow",
+     "N:AKQJT98.943.2.32 432.765.43.98764 .AK2.AKQJT98.AK5 765.QJT8.765.QJT", "S",
+     "1S P 4S P P P", "HQ", "N", "H3",
+     "We are on the offense in the second position, type of plan Long Suit, trump is not no "
+     "trump, our partner has no trump, but there are still trump out our partner has some Hearts "
+     "and he still has a suit to establish we can not go over the highcard, so low "},
+    {"SecondHandLongSuitProtectionHigh",
+     "N:AKQJT98.943.2.32 432.765.43.98764 .AK2.AKQJT98.AK5 765.QJT8.765.QJT", "S",
+     "1S P 4S P P P", "H8", "N", "H9",
+     "We are on the offense in the second position, type of plan Long Suit, trump is not no "
+     "trump, our partner has no trump, but there are still trump out our partner has some Hearts "
+     "and he still has a suit to establish we can go over the highcard, so high "},
+    {"SecondHandLongSuitProtectionRuffs",
+     "N:AKQJT98.9543.32. 432.76.54.876432 .AK2.AKQJT98.AK5 765.QJT8.76.QJT9", "S",
+     "1S P 4S P P P", "CQ", "N", "S8",
+     "We are on the offense in the second position, type of plan Long Suit, trump is not no "
+     "trump, our partner has no trump, but there are still trump out our partner has some Clubs "
+     "and he still has a suit to establish we have none so trumpit This trick has not been "
+     "trumped, We don`t think the player to our left is out of Clubs so trump it low. "},
+    // 3NT, hearts a suit to fear: dummy's jack-two under the ace.
+    {"SecondHandShortHonourInASuitToFear",
+     "N:Q4.J2.AJ765.K654 7653.98763.98.98 AK2.54.K432.A732 JT98.AKQT.QT.QJT", "S",
+     "1N P 3N P P P", "HK", "N", "HJ",
+     "We are on the offense in the second position, trump is no trump, and suit lead is a suit to "
+     "fear, so we don`t want to play our highest, unless it is lower than the highest out and we "
+     "have less than 3 in this suit "},
+    // 3NT, hearts a suit to fear: dummy's king-queen covers West's jack with the queen.
+    {"SecondHandCoversWithKingQueenInASuitToFear",
+     "N:Q4.KQ2.AJ765.K65 7653.8763.98.984 AK2.54.K432.A732 JT98.AJT9.QT.QJT", "S",
+     "1N P 3N P P P", "HJ", "N", "HQ",
+     "We are on the offense in the second position, trump is no trump, and suit lead is a suit we "
+     "are afraid of, so since we have the King and Queen we need to cover this honor. "},
+    // West leads a trump into dummy, which holds the side suit; declarer's trumps are good, so
+    // dummy neither covers nor tries to win.
+    {"SecondHandSideSuitHandLeavesTrumpsToPartner",
+     "N:52.AK32.AKQJT98. 43.876.2.JT98765 AKQJ98.954.3.432 T76.QJT.7654.AKQ", "S",
+     "1S P 4S P P P", "S6", "N", "S2",
+     "We are on the offense in the second position, the trump is not no trump, and our partner "
+     "has some Spades so he will have to follow suit. and our partner has the highest, so look "
+     "for cover is true Second hand low. "},
+    // South is the hand to lead the trump finesse from and East has the lead: South wants it back.
+    {"SecondHandTrumpFinesseHandWantsTheLead",
+     "N:AQ3.AK3.AK32.432 T54.872.987.K876 9872.654.654.AQJ KJ6.QJT9.QJT.T95", "S",
+     "1S P 4S P P P", "C5 C2 CK CJ H2", "S", "H6",
+     "We are on the offense in the second position, the trump is not no trump, and our partner "
+     "has some Hearts so he will have to follow suit. and our partner has the highest, so look for "
+     "cover is true We determined in make plan that we need the lead asap, to lead trump to our "
+     "partner, so we will try to take this if we can. Our highest card and our second highest "
+     "card are the same, so go high "},
+    // West shows out of trumps; East holds K J 9 over dummy's A T 3: the ten forces the king.
+    {"ThirdHandForcesTheNextPlayerHigh",
+     "N:AT3.AK2.K32.5432 KJ9.7654.8765.T9 Q876542.QJ3.A4.A .T98.QJT9.KQJ876", "S",
+     "1S P 4S P P P", "CK C2 C9 CA S2 C6", "N", "ST",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. We need to force the next player high. "},
+    // The same with dummy's A K 3 and Q J 9 behind it: take the two.
+    {"ThirdHandTakesWithAllTrumpsBehind",
+     "N:AK3.AK2.K32.5432 QJ9.7654.8765.T9 T876542.QJ3.A4.A .T98.QJT9.KQJ876", "S",
+     "1S P 4S P P P", "CK C2 C9 CA S2 C6", "N", "SA",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. We had better take this one. "},
+    // South leads the jack, only the queen above it behind dummy: duck.
+    {"ThirdHandDucksWithOneTrumpBehind",
+     "N:AK3.AK2.K32.5432 Q98.7654.8765.T9 JT76542.QJ3.A4.A .T98.QJT9.KQJ876", "S",
+     "1S P 4S P P P", "CK C2 C9 CA SJ C6", "N", "S3",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. Since all the trump is behind us, and he is going to win one, duck "
+     "it. "},
+    // East has shown out of trumps: dummy covers West's eight with the queen.
+    {"ThirdHandCoversWhenTheLastPlayerIsOutOfTrumps",
+     "N:Q743.AK2.K32.543 .765.8765.T98762 AK52.QJ43.AQ4.AK JT986.T98.JT9.QJ", "S",
+     "1S P 4S P P P", "HT H2 H5 HQ SA S6 S3 C6 S2 S8", "N", "SQ",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. The player on our right is out of trump, cover the defenders "
+     "highcard. "},
+    // 3NT: South's singleton queen is winning, but dummy's A K are its only winners and South
+    // has no way back to them: no ducking under partner's card.
+    {"ThirdHandWithWinnersAndNoEntryDoesNotDuck",
+     "N:5432.5432.AK32.2 876.76.7654.8543 AKQ.AKQJ.Q.AKQ76 JT9.T98.JT98.JT9", "S",
+     "1N P 3N P P P", "SJ S2 S6 SA DQ D8", "N", "D2",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "third hand high unless are highest is the same as the card our partner has played."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, DeclarerFollowTest, ::testing::ValuesIn(kCases),
