@@ -247,6 +247,35 @@ const PlayCase kCases[] = {
      "1N P 3N P P P", "SJ S2 S6 SA DQ D8", "N", "D2",
      "We are on the offense in the third position. We have to follow suit, and we have a choice. "
      "third hand high unless are highest is the same as the card our partner has played."},
+    // East has shown out of trumps and dummy has many ways into South's hand, few back: dummy
+    // wants the trick.
+    {"ThirdHandTakesWhenTheLastPlayerIsOutOfSuitAndTrumps",
+     "N:Q743.432.432.543 .765.8765.T98762 AK52.AKQJ.AKQ.AK JT986.T98.JT9.QJ", "S",
+     "1S P 4S P P P", "HT H2 H5 HA SA S6 S3 C6 S2 S8", "N", "SQ",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "trump is not no trump, the last player is out of both this suit and trump, and our partner "
+     "has more entries than we do, so take trick is true The highest card played so far is less "
+     "then the highest card out in this suit. We want to take this if we can. The player on our "
+     "right is out of trump, cover the defenders highcard. "},
+    // 3NT, trick nine: dummy has no fewer losers than South and no way in: it plays high at
+    // once.
+    {"ThirdHandLateInNoTrumpPlaysHigh",
+     "N:2.8765.KQ3.87654 3.T94.JT7654.JT9 AKQJT98.32.2.A32 7654.AKQJ.A98.KQ", "S",
+     "1N P 3N P P P",
+     "CK C4 C9 CA SA S4 S2 S3 SK S5 C8 D4 SQ S6 C7 D5 SJ S7 C6 D6 ST CQ C5 D7 S9 HJ H8 CT S8 D8 "
+     "H7 CJ D2 D9",
+     "N", "DK",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. "},
+    // West shows out of hearts without ruffing; East still holds the king: dummy's ace.
+    {"ThirdHandGoesHighWhenThePlayerBeforeIsOut",
+     "N:432.AQ2.K32.5432 98.KT9876.876.T9 AKQJT.J543.A4.AK 765..QJT95.QJ876", "S",
+     "1S P 4S P P P", "CQ C2 C9 CA H3 D5", "N", "HA",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. We have not seen all the Hearts and the player before is out but did "
+     "not trump, so go high. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, DeclarerFollowTest, ::testing::ValuesIn(kCases),
