@@ -343,6 +343,26 @@ const TrumpCase kTrumpCases[] = {
      "CJ C4 C6 CA S3 S9 S5 S8", South, "SK",
      "We have trump and so does the defense. One of us has 2 or more trump, we have good trump "
      "and he has more than 1 trump. "},
+    // East shows out of trumps on the first round. South K Q J, North A 6 5 4, nine trumps at
+    // the start: South leads its third highest.
+    {"GoodTrumpsBothSidesEightAtTheStartThirdHighest",
+     "N:A6543.542.542.54 .9876.9876.98762 KQJ2.AK3.AK3.AK3 T987.QJT.QJT.QJT",
+     "CQ C4 C2 CA S2 S7 S3 C6", South, "SJ",
+     "We have trump and so does the defense. One of us has 2 or more trump, we have good trump "
+     "and he has more than 1 trump. We had 8 or more trump between us at the start and our "
+     "partner has a good trump. "},
+    // Seven trumps at the start, East out of them: South K Q leads the queen.
+    {"GoodTrumpsBothSidesSecondHighest",
+     "N:A543.542.542.654 .9876.T9876.T987 KQ2.AK3.AK3.AK32 JT9876.QJT.QJ.QJ",
+     "CQ C4 C7 CA S2 S6 S3 C8", South, "SQ",
+     "We have trump and so does the defense. One of us has 2 or more trump, we have good trump "
+     "and he has more than 1 trump. We at least 2 trump, play second highest one. "},
+    // Six trumps at the start: South's king is its only trump.
+    {"GoodTrumpsBothSidesOnlyTrump",
+     "N:A543.542.654.654 .9876.T987.JT987 K2.AK3.AK32.AK32 QJT9876.QJT.QJ.Q",
+     "CQ C4 C7 CA S2 S6 S3 C8", South, "SK",
+     "We have trump and so does the defense. One of us has 2 or more trump, we have good trump "
+     "and he has more than 1 trump. play are only trump. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, TrumpPlayTable, ::testing::ValuesIn(kTrumpCases),
