@@ -422,6 +422,76 @@ TEST_F(TrumpsTest, LastTrumpOutIsDrawnWhenDummyHasNoEntry) {
               ", We want to try to take this ");
 }
 
+TEST_F(TrumpsTest, TrumpFinesseLeadBelowPartnersTopLeadsTheThirdFromBottom) {
+    // South J 3 2 towards North's K Q 6, the ace out: the routine leads the two towards the
+    // king-queen. North has no way in but its trumps and none of those wins, so South leads
+    // its third from bottom.
+    LeadAt("N:KQ6.5432.5432.43 754.876.9876.765 J32.AKQ.AKQ.AKQ2 AT98.JT9.JT.JT98",
+           "1S P 4S P P P", "CJ C3 C5 CA", South);
+    G.Plan.RuffsInDummy = G.Plan.RuffsInDeclarer = 0;
+    EXPECT_EQ(CardCode(LeadToFinesseRules()), "SJ");
+    EXPECT_EQ(G.WhyText,
+              "We have trump and so does the defense. We found a finesse. Partner has no entries "
+              "and partner`s highest trump > Second Highest out Trump and partner has at least 2 "
+              "Trump lead is < partner`s highest trump , We cant take this so lead the third from "
+              "bottom ");
+}
+
+TEST_F(TrumpsTest, TwoTrumpsOutAfterElevenAtTheStartAreNotLeftOut) {
+    // South K Q J 2, North seven small, ace and ten out; dummy's trumps all kept for ruffs and
+    // no finesse lead: the texts, but neither hand has a trump to draw them with.
+    LeadAt("N:9876543.AK.K32.2 T.76542.8765.643 KQJ2.QJ3.AQ4.AK5 A.T98.JT9.QJT987",
+           "1S P 4S P P P", "HT HA H7 H3", South);
+    G.Plan.RuffsInDummy = 7;
+    G.Plan.RuffsInDeclarer = 0;
+    EXPECT_EQ(LeadToFinesseRules(), 0);
+    EXPECT_EQ(G.WhyText,
+              "Since trump out is less than one half rounded up of the trump we have, and we have "
+              "extra trump in both hands. We had to many at the start to leave any out. ");
+}
+
+TEST_F(TrumpsTest, DeclarerLeadsTowardsDummysMasterTrumpWithoutSpareTrumps) {
+    // South 9 8 7 2, North A Q, seven out; dummy's queen is kept for its ruff, so the trump
+    // routine is asked because dummy's ace is good.
+    LeadAt(kFinesse, "1S P 4S P P P", "CJ C2 C5 CA", South);
+    G.Plan.RuffsInDummy = 1;
+    G.Plan.RuffsInDeclarer = 0;
+    EXPECT_EQ(CardCode(LeadToFinesseRules()), "S2");
+    EXPECT_EQ(G.WhyText, "We have trump and so does the defense. We found a finesse. ");
+}
+
+// 4S by South. Only the queen of trumps out; North 6 5 4 3 2 with a singleton ace of hearts,
+// South A K J T 9 8 7. Two club tricks played.
+constexpr const char* kLastTrump = "N:65432.A.Q432.432 .765432.765.8765 AKJT987.KQ.AK.AK Q.JT98.JT98.QJT9";
+constexpr const char* kLastTrumpPlay = "CQ C2 C5 CA CK C9 C3 C6";
+
+TEST_F(TrumpsTest, LastTrumpOutIsDrawnTowardsPartnersAce) {
+    // Under the Cross Ruff plan the trump routine leaves a single trump alone while both hands
+    // hold trumps; with so many trumps of ours the last one is drawn all the same, low from
+    // dummy towards declarer's ace.
+    LeadAt(kLastTrump, "1S P 4S P P P", kLastTrumpPlay, North);
+    ASSERT_EQ(G.DeclarerPlan, 2);
+    G.Plan.RuffsInDummy = G.Plan.RuffsInDeclarer = 0;
+    EXPECT_EQ(CardCode(LeadToFinesseRules()), "S2");
+    EXPECT_EQ(G.WhyText,
+              "Since trump out is less than one half rounded up of the trump we have, and we have "
+              "extra trump in both hands. Lets get that last one. ");
+}
+
+TEST_F(TrumpsTest, LastTrumpOutWithMoreTrumpsThanTricksIsDrawnFirst) {
+    // Under High Cards and Out the routine leads dummy's lowest trump and dummy's singleton ace
+    // of hearts would go first, but with eleven tricks left and twelve trumps between the hands
+    // the last trump is drawn, low towards South's ace.
+    LeadAt(kLastTrump, "1S P 4S P P P", kLastTrumpPlay, North);
+    G.DeclarerPlan = 3;
+    G.Plan.RuffsInDummy = G.Plan.RuffsInDeclarer = 0;
+    EXPECT_EQ(CardCode(LeadToFinesseRules()), "S2");
+    EXPECT_EQ(G.WhyText,
+              "We have trump and so does the defense. One of us has 2 or more trump, and our "
+              "partner`s high trump is good but ours is not.  We have other than 2 trump, go low. "
+              "suit was not trump ");
+}
+
 TEST_F(TrumpsTest, BestSuitLeadsToAFinesse) {
     // North A Q 3 2 of hearts over South's 6 5 4, the king out.
     LeadAt("N:AK32.AQ32.K32.32 76.87.765.T98765 QJ54.654.AQ4.AK4 T98.KJT9.JT98.QJ",
