@@ -276,6 +276,41 @@ const PlayCase kCases[] = {
      "The highest card played so far is less then the highest card out in this suit. We want to "
      "take this if we can. We have not seen all the Hearts and the player before is out but did "
      "not trump, so go high. "},
+    // South, the hand for the trump finesse, has shown out of diamonds; East leads another.
+    // A singleton heart under the queen is waiting while dummy holds the diamond ace: no hurry
+    // to win, South discards.
+    {"SecondHandTrumpFinesseHandVoidWithABlockedSingletonDiscards",
+     "N:AQ3.AK43.AK32.32 T5.8765.QJT54.54 98742.2..AKQJT98 KJ6.QJT9.9876.76", "S",
+     "1S P 4S P P P", "D6 D2 DQ C8 DJ", "S", "H2",
+     "We are on the offense in the second position, the trump is not no trump, and our partner "
+     "has some Diamonds so he will have to follow suit. and our partner has the highest, so look "
+     "for cover is true sluff rules. We have some Clubs  but this is a suit we want to establish. "
+     "We have some Hearts  but we want to keep as many entries to our partner as he has winners "
+     "in this suit. We have trump and this is our shortest suit, we have not decided. "},
+    // The same with South's singleton heart the ace: South ruffs to get the lead.
+    {"SecondHandTrumpFinesseHandVoidRuffs",
+     "N:AQ3.K432.AK32.32 T5.8765.QJT54.54 98742.A..AKQJT98 KJ6.QJT9.9876.76", "S",
+     "1S P 4S P P P", "D6 D2 DQ C8 DJ", "S", "S2",
+     "We are on the offense in the second position, the trump is not no trump, and our partner "
+     "has some Diamonds so he will have to follow suit. and our partner has the highest, so look "
+     "for cover is true We determined in make plan that we need the lead asap, to lead trump to "
+     "our partner, so we will try to take this if we can. trump it rules This trick has not been "
+     "trumped, We don`t think the player to our left is out of Diamonds so trump it low. "},
+    // West shows out of trumps; South's nine touches dummy's ten, K J behind: duck.
+    {"ThirdHandDucksWhenForcingGainsNothing",
+     "N:AT3.AK2.K32.5432 KJ5.7654.8765.T9 Q987642.QJ3.A4.A .T98.QJT9.KQJ876", "S",
+     "1S P 4S P P P", "CK C2 C9 CA S9 C6", "N", "S3",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. We can not take this trick, so duck it. "},
+    // East is out of trumps and South's nine is winning: dummy ducks.
+    {"ThirdHandDucksUnderPartnerWhenTheLastPlayerIsOutOfTrumps",
+     "N:Q754.AK2.K32.543 .765.8765.T98762 AK92.QJ43.AQ4.AK JT863.T98.JT9.QJ", "S",
+     "1S P 4S P P P", "HT H2 H5 HQ SA S3 S4 C6 S9 S6", "N", "S5",
+     "We are on the offense in the third position. We have to follow suit, and we have a choice. "
+     "The highest card played so far is less then the highest card out in this suit. We want to "
+     "take this if we can. The player on our right is out of trump, our partner has this one, "
+     "duck it. "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, DeclarerFollowTest, ::testing::ValuesIn(kCases),
