@@ -492,6 +492,15 @@ TEST_F(TrumpsTest, LastTrumpOutWithMoreTrumpsThanTricksIsDrawnFirst) {
               "suit was not trump ");
 }
 
+TEST_F(TrumpsTest, BestSuitWithoutTrumpsOppositeLeadsToPartnersWinner) {
+    // North has no trumps; its king of diamonds is above every diamond out (South holds the ace).
+    LeadAt("N:.KQ32.K5432.5432 T.7654.9876.9876 KQJ98765432.A.A. A.JT98.QJT.AKQJT",
+           "1S P 4S P P P", "CA C2 C6 S2", South);
+    CountLosers();
+    EXPECT_EQ(BestSuit(), Diamonds);
+    EXPECT_EQ(G.WhyText, "Diamonds  is our bestsuit because we can lead our partner`s winner ");
+}
+
 TEST_F(TrumpsTest, BestSuitLeadsToAFinesse) {
     // North A Q 3 2 of hearts over South's 6 5 4, the king out.
     LeadAt("N:AK32.AQ32.K32.32 76.87.765.T98765 QJ54.654.AQ4.AK4 T98.KJT9.JT98.QJ",
