@@ -154,7 +154,7 @@ TEST_F(TrumpsTest, PartnerCanFinesseToUsWithTwoOutCashesTheKing) {
               "defender still have trump we think as far as we know. ");
 }
 
-// North holds all thirteen trumps' other ten; South's side suits against North's singleton,
+// North holds the ten trumps South lacks; South's side suits against North's singleton,
 // doubleton and void.
 constexpr const char* kUnblock =
     "N:JT98765432.7..86 .6432.76542.9752 AKQ.AQ5.KQ3.AK43 .KJT98.AJT98.QJT";
