@@ -198,8 +198,12 @@ TEST_F(TrumpsTest, UnblockGoesLow) {
 constexpr const char* kEntries = "N:QJ32.AKQ4.765.43 .8765.43.QJT9872 AKT98.32.AKQ2.65 7654.JT9.JT98.AK";
 constexpr const char* kEntriesRuff = "N:QJ32.AKQ4.765.43 .876.84.JT987652 AKT98.532.AKQ32. 7654.JT9.JT9.AKQ";
 
+constexpr const char* kNoTrumpEntries =
+    "N:Q4.76.AJ765.K654 7653.T9832.98.98 AK2.54.K432.A732 JT98.AKQJ.QT.QJT";
+
 struct EntryRow {
     const char* deal;
+    const char* auction;
     const char* play;
     int x, withTrumps, entries;
 };
@@ -207,23 +211,28 @@ struct EntryRow {
 TEST_F(TrumpsTest, EntryCountTable) {
     const EntryRow rows[] = {
         // South to North: the heart tops (two halves each), the trump queen-jack over South's 8.
-        {kEntries, "CA C3 CQ C5", South, 0, 2},
-        {kEntries, "CA C3 CQ C5", South, -1, 4},
+        {kEntries, "1S P 4S P P P", "CA C3 CQ C5", South, 0, 2},
+        {kEntries, "1S P 4S P P P", "CA C3 CQ C5", South, -1, 4},
         // North to South: A K Q of diamonds, three rounds; the trump ace-king.
-        {kEntries, "CA C3 CQ C5", North, 0, 3},
-        {kEntries, "CA C3 CQ C5", North, -1, 5},
+        {kEntries, "1S P 4S P P P", "CA C3 CQ C5", North, 0, 3},
+        {kEntries, "1S P 4S P P P", "CA C3 CQ C5", North, -1, 5},
         // North to South: South ruffs clubs (two halves per club) and the diamonds are capped
         // by the five out; the trump entries add nothing beyond the ruffs.
-        {kEntriesRuff, "HJ HA H8 H2", North, 0, 4},
-        {kEntriesRuff, "HJ HA H8 H2", North, -1, 4},
+        {kEntriesRuff, "1S P 4S P P P", "HJ HA H8 H2", North, 0, 4},
+        {kEntriesRuff, "1S P 4S P P P", "HJ HA H8 H2", North, -1, 4},
         // South to North: king-queen of hearts over South's small ones.
-        {kEntriesRuff, "HJ HA H8 H2", South, 0, 2},
-        {kEntriesRuff, "HJ HA H8 H2", South, -1, 4},
+        {kEntriesRuff, "1S P 4S P P P", "HJ HA H8 H2", South, 0, 2},
+        {kEntriesRuff, "1S P 4S P P P", "HJ HA H8 H2", South, -1, 4},
+        // 3NT, every suit counts. North to South: A K of spades (two rounds), the king of
+        // diamonds, the ace of clubs. South to North: the queen of spades, the diamond ace and
+        // the club king, one round each.
+        {kNoTrumpEntries, "1N P 3N P P P", "HA H6 H2 H4", North, -1, 4},
+        {kNoTrumpEntries, "1N P 3N P P P", "HA H6 H2 H4", South, 0, 3},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(std::string(r.play) + " x=" + std::to_string(r.x) + " trumps=" +
                      std::to_string(r.withTrumps));
-        LeadAt(r.deal, "1S P 4S P P P", r.play, South);
+        LeadAt(r.deal, r.auction, r.play, South);
         EXPECT_EQ(EntryCount(r.x, r.withTrumps), r.entries);
     }
 }
