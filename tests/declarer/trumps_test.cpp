@@ -72,6 +72,11 @@ TEST_F(TrumpsTest, LongSuitSwitchesToCrossRuffWhenADefenderIsShortOfTrumps) {
 // 7S by South after a heart to the ace. South: AJ432 of trumps, North: Q765; K T 9 8 out.
 constexpr const char* kGrand = "N:Q765.543.5432.32 98.762.876.87654 AJ432.AKQ.AKQ.AK KT.JT98.JT9.QJT9";
 
+// 4S by South. Only the queen of trumps out; North 6 5 4 3 2 with a singleton ace of hearts,
+// South A K J T 9 8 7. Two club tricks played.
+constexpr const char* kLastTrump = "N:65432.A.Q432.432 .765432.765.8765 AKJT987.KQ.AK.AK Q.JT98.JT98.QJT9";
+constexpr const char* kLastTrumpPlay = "CQ C2 C5 CA CK C9 C3 C6";
+
 TEST_F(TrumpsTest, ManyTrumpsOutAndTouchingMastersCashTheAce) {
     // South A K T 2 against Q J 7 6 out, North's nine the best it has.
     LeadAt(kDrop, "1S P 4S P P P", "DK D4 D7 DA", South);
@@ -126,6 +131,31 @@ TEST_F(TrumpsTest, LongerHandUnderPartnersMasterLeadsLow) {
     EXPECT_EQ(G.WhyText,
               "We have trump and so does the defense. We have at least 2 trump, and our partner`s "
               "high trump is good, and our trump suit is long. ");
+}
+
+TEST_F(TrumpsTest, CrossRuffLeavesTheLastTrumpWhileBothHandsHaveTrumps) {
+    LeadAt(kLastTrump, "1S P 4S P P P", kLastTrumpPlay, North);
+    ASSERT_EQ(G.DeclarerPlan, 2);
+    EXPECT_EQ(TrumpPlay(), 0);
+    EXPECT_EQ(G.WhyText, "");
+}
+
+TEST_F(TrumpsTest, CrossRuffKeepsPartnersQueenBehindTheKing) {
+    // Six spades: the king alone between South's ace and North's queen, one trick to spare.
+    LeadAt(kGrand, "1S P 6S P P P", "HJ H3 H2 HA", South);
+    G.DeclarerPlan = 2;
+    EXPECT_EQ(TrumpPlay(), 0);
+    EXPECT_EQ(G.WhyText, "");
+}
+
+TEST_F(TrumpsTest, LongSuitLeavesTrumpsToTheTrumpFinesseHand) {
+    // North would lead its four (see the drop table), but South is the hand to lead trumps.
+    LeadAt(kDropLow, "1S P 4S P P P", kDropLowPlay, North);
+    G.DeclarerPlan = 1;
+    G.Plan.TrumpFinesseHand = South;
+    EXPECT_EQ(TrumpPlay(), 0);
+    EXPECT_EQ(G.WhyText, "");
+    EXPECT_EQ(G.DeclarerPlan, 1);
 }
 
 // 4S by South. South Q 9 8 of trumps, North A 5 4 3 2; K J T 7 6 out.
@@ -468,11 +498,6 @@ TEST_F(TrumpsTest, DeclarerLeadsTowardsDummysMasterTrumpWithoutSpareTrumps) {
     EXPECT_EQ(CardCode(LeadToFinesseRules()), "S2");
     EXPECT_EQ(G.WhyText, "We have trump and so does the defense. We found a finesse. ");
 }
-
-// 4S by South. Only the queen of trumps out; North 6 5 4 3 2 with a singleton ace of hearts,
-// South A K J T 9 8 7. Two club tricks played.
-constexpr const char* kLastTrump = "N:65432.A.Q432.432 .765432.765.8765 AKJT987.KQ.AK.AK Q.JT98.JT98.QJT9";
-constexpr const char* kLastTrumpPlay = "CQ C2 C5 CA CK C9 C3 C6";
 
 TEST_F(TrumpsTest, LastTrumpOutIsDrawnTowardsPartnersAce) {
     // Under the Cross Ruff plan the trump routine leaves a single trump alone while both hands
