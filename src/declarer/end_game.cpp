@@ -28,6 +28,8 @@ struct EndGameState {
 };
 EndGameState E;
 
+}  // namespace
+
 void TakeTrumpState() {
     int s = Me(), p = Partner(), t = G.TrumpSuit;
     E.entriesToUs = EntryCount(p, -1);
@@ -40,6 +42,8 @@ void TakeTrumpState() {
     E.longestTrumpsOut =
         nt ? 0 : (DefenderShownOut(t) ? E.trumpsOut : E.trumpsOut / 2 + E.trumpsOut % 2);
 }
+
+namespace {
 
 // The suit's card for a suit every hand may hold: partner's winner unblocked, else our top.
 int CashOrUnblock(int suit) {
@@ -187,6 +191,8 @@ int SeeToTheEnd() {
     }
     return card;
 }
+
+}  // namespace
 
 int FewTrumpsOut() {
     int s = Me(), p = Partner(), t = G.TrumpSuit;
@@ -374,6 +380,8 @@ int FewTrumpsOut() {
     }
     return card;
 }
+
+namespace {
 
 int TrumpsStillOut() {
     int s = Me(), p = Partner(), t = G.TrumpSuit;

@@ -5,6 +5,11 @@ namespace kestrel {
 
 // Plays the declaring side's lead under the End Game plan; always plays a card.
 void PlayEndGame();
+// Takes the end-game state afresh: entries to our hand and both sides' trumps.
+void TakeTrumpState();
+// The lead in a suit contract with at most one trump out: a card, or minus the suit to lead low
+// in, or 0. Needs TakeTrumpState and CountWinners first.
+int FewTrumpsOut();
 // The winners of both hands: MyWinners, PartnerWinners and the cash flags.
 void CountWinners();
 // Our winning suit to cash (mode -1 also trumps), or 0.

@@ -352,6 +352,25 @@ TEST_F(EndGameTest, FewTrumpsOutTrumpsAsTheSuitToReachPartner) {
               "other and he has the highest out ");
 }
 
+// Spades trumps, the nine the one trump out; South S32 and the club five, North SAK and H2, the
+// club ace, king and queen out. No finesse, no way back from partner in a singleton club, and
+// neither hand's top club wins: the club is kept for last and the lead goes to partner's trump.
+// FewTrumpsOut is called directly: in play the trump routine leads a trump before it is reached.
+TEST_F(EndGameTest, FewTrumpsOutOneSideCardPartnerTrumpWins) {
+    LeadAt("S:QJ32.QJ.AKQJ.JT5 976.T94.852.KQ98 AKT8.8732.963.76 54.AK65.T74.A432",
+           "1S P 4S P P P",
+           "H4 H3 H5 HQ SQ S6 S8 S4 SJ S7 ST S5 DA D2 D3 D4 DK D5 D6 D7 DQ D8 D9 DT DJ HT H8 C2 "
+           "HJ H9 H7 H6 CJ C9 C7 C4 CT C8 C6 C3",
+           South);
+    G.DeclarerPlan = 4;
+    TakeTrumpState();
+    CountWinners();
+    EXPECT_EQ(CardCode(FewTrumpsOut()), "S2");
+    EXPECT_EQ(G.WhyText,
+              "They have one trump We only have one non trump card save for last, and our partner "
+              "has a winner in trump. ");
+}
+
 // The fall back to End Game lasts for the rest of the hand.
 TEST_F(EndGameTest, FallBackSwitchesThePlan) {
     const PlayCase& c = kEndGameCases[3];

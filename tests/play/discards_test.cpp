@@ -254,6 +254,10 @@ constexpr const char* kBlankAces =
 // North: H AJ against the queen (king and ten out), D 432 against a singleton.
 constexpr const char* kAceJack =
     "N:98765432.AJ.432. .KT8642.KJ97.KJ9 AKQJT.Q.5.765432 .9753.AQT86.AQT8";
+// North: D 432 against AKQJ, H 432 against AKQ, seven trumps: the red suits tie for shortest,
+// both with a card under the highest out, and hearts, of which fewer are seen, go.
+constexpr const char* kShortestTie =
+    "N:AKQJT98.432.432. 3.J975.T97.QT864 7654.AKQ.AKQJ.A2 2.T86.865.KJ9753";
 // 3NT by South. North: S 32, H 432, D 98765432; South: S AKQ, H AKQJ, D AT.
 constexpr const char* kNoTrumpCovered =
     "N:32.432.98765432. JT864.975.Q.9753 AKQ.AKQJ.AT.AKQJ 975.T86.KJ.T8642";
@@ -314,6 +318,9 @@ const DiscardCase kMoreDiscardCases[] = {
      "exactly two and our high is higher than the highest  out and our partner`s highest and our "
      "second highest card are both above the second highest out.Found a loser in Diamonds that we "
      "can sluff. "},
+    {"WithTrumpsShortestTieFewerSeen", kShortestTie, "1S P 4S P P P", "CK", 0, 0, false, "H2",
+     "We have some Diamonds and we have no reason to keep any.We have some Hearts and we have no "
+     "reason to keep any.We have trump and this is our shortest suit, we have not decided. "},
     // No finesse this trick: hearts cash for South, so the spades go, silently.
     {"NoTrumpNoFinesseSuitWithoutWinners", kNoTrumpCovered, "1N P 3N P P P", "CT", 0, 0, true,
      "S2",
@@ -390,6 +397,17 @@ const PlayCase kNoTrumpCases[] = {
      "no reason to keep any.We have some Hearts and we have no reason to keep any.We have some "
      "Spades  but we are playing no trump, this is our longest suit. Found a loser in Hearts that "
      "we can sluff. "},
+    // North: D 65432, H 65432 (South AKQ, no diamond), S AKQ: the red suits tie for longest, and
+    // hearts, of which more are seen, are kept; the diamonds go.
+    {"LongestTieMoreSeenIsKept",
+     "N:AKQ.65432.65432. 9876.JT9.AKQJ.65 JT.AKQ..AKQJT987 5432.87.T987.432", "S",
+     "1N P 3N P P P", "C4", "N", "D2",
+     "We are on the offense in the second position, trump is no trump, and suit lead is not a suit "
+     "to fear, so we go high on the short side sluff rules. We have some Diamonds and we have no "
+     "reason to keep any.We have some Hearts  but we are playing no trump, this is our longest "
+     "suit. We have some Spades  but we are playing no trump, and second lowest card is greater "
+     "than our partner`s highcard and his highest is higher than the high out. Found a loser in "
+     "Diamonds that we can sluff. "},
     // Declarer last to a trick the dummy's ace wins: the suit the dummy lacks goes.
     {"PartnerWinsDiscardWhereHeHasNone",
      "N:.3.AKQJ.AKQJT987 QJ9753.KT864..53 AK.AQ.T98765432. T8642.J9752..642", "S",
