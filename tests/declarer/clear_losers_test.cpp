@@ -102,24 +102,13 @@ std::string LosersText() {
     return out;
 }
 
-struct LosersCase {
-    const char* name;
-    const char* deal;  // South deals
-    const char* auction;
-    const char* play;
-    int seat;
-    const char* losers;
-};
-
-inline std::ostream& operator<<(std::ostream& os, const LosersCase& c) { return os << c.name; }
-
-class CountLosersTest : public PlayTest, public ::testing::WithParamInterface<LosersCase> {};
+class CountLosersTest : public PlayTest, public ::testing::WithParamInterface<ValueCase> {};
 
 TEST_P(CountLosersTest, CountsBySuit) {
-    const LosersCase& c = GetParam();
+    const ValueCase& c = GetParam();
     LeadAt(c.deal, c.auction, c.play, c.seat);
     CountLosers();
-    EXPECT_EQ(LosersText(), c.losers);
+    EXPECT_EQ(LosersText(), c.expected);
 }
 
 // South AKQJ.A32.K32.432, North T9876.54.54.8765: the ace of hearts over a doubleton, the king
@@ -130,7 +119,7 @@ constexpr const char* kLosersDeal =
 constexpr const char* kOneSpareDeal =
     "S:AKQ.A32.K32.5432 765.KQJ.AQJ.KQJT JT98.7654.7654.A 432.T98.T98.9876";
 
-const LosersCase kLosersCases[] = {
+const ValueCase kValueCases[] = {
     // No Trump: hearts, the short hand's low card loses; diamonds, two of the long hand's three
     // plus one each for the king's trick; clubs, every card, three at most.
     {"NoTrumpNoRuffs", kLosersDeal, "1N P 3N P P P", "S5 S6 S2 SJ", South,
@@ -146,7 +135,7 @@ const LosersCase kLosersCases[] = {
      South, "C2/0 D1/4 H2/3"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Counts, CountLosersTest, ::testing::ValuesIn(kLosersCases),
+INSTANTIATE_TEST_SUITE_P(Counts, CountLosersTest, ::testing::ValuesIn(kValueCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Cashing out turns the plan into End Game for the rest of the hand.

@@ -239,24 +239,13 @@ std::string WinnersText() {
            std::to_string(G.Plan.PartnerWinners) + " mine " + mine + " his " + his;
 }
 
-struct WinnersCase {
-    const char* name;
-    const char* deal;  // South deals
-    const char* auction;
-    const char* play;
-    int seat;
-    const char* winners;
-};
-
-inline std::ostream& operator<<(std::ostream& os, const WinnersCase& c) { return os << c.name; }
-
-class CountWinnersTest : public PlayTest, public ::testing::WithParamInterface<WinnersCase> {};
+class CountWinnersTest : public PlayTest, public ::testing::WithParamInterface<ValueCase> {};
 
 TEST_P(CountWinnersTest, CountsBothHands) {
-    const WinnersCase& c = GetParam();
+    const ValueCase& c = GetParam();
     LeadAt(c.deal, c.auction, c.play, c.seat);
     CountWinners();
-    EXPECT_EQ(WinnersText(), c.winners);
+    EXPECT_EQ(WinnersText(), c.expected);
 }
 
 // South AKQJ.A32.K32.432, North T9876.54.54.8765.
@@ -266,7 +255,7 @@ constexpr const char* kWinnersDeal =
 constexpr const char* kRuffDeal =
     "S:AKQ.A32.K32.5432 765.KQJ.AQJ.KQJT JT98.7654.7654.A 432.T98.T98.9876";
 
-const WinnersCase kWinnersCases[] = {
+const ValueCase kValueCases[] = {
     // No Trump: the spade ace, king and queen over dummy's ten, and the heart ace.
     {"NoTrumpTopCards", kWinnersDeal, "1N P 3N P P P", "S5 S6 S2 SJ", South,
      "my 4 his 0 mine HS his "},
@@ -284,7 +273,7 @@ const WinnersCase kWinnersCases[] = {
      North, "my 3 his 2 mine S his HS"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Counts, CountWinnersTest, ::testing::ValuesIn(kWinnersCases),
+INSTANTIATE_TEST_SUITE_P(Counts, CountWinnersTest, ::testing::ValuesIn(kValueCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // No Trump, neither hand's winners alone reach the contract but both together do: the entries

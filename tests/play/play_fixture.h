@@ -67,6 +67,19 @@ inline void ExpectDecision(const PlayCase& c) {
     EXPECT_EQ(d.why, c.why);
 }
 
+// A position replayed with South dealing, the seat then on lead, and the value a test reads
+// off the state, written as text.
+struct ValueCase {
+    const char* name;
+    const char* deal;
+    const char* auction;
+    const char* play;
+    int seat;
+    const char* expected;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const ValueCase& c) { return os << c.name; }
+
 // The decide command leaves its own host behind; tests that go on calling the engine put a
 // live host in its place.
 class PlayTest : public EngineTest {
