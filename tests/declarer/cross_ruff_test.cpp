@@ -442,6 +442,9 @@ constexpr const char* kBestSuitLow =
 // The same low hands with eleven trumps, the ten and nine out.
 constexpr const char* kBestSuitTwoTrumpsOut =
     "N:J87654.65.876.76 9.987.JT9.985432 AKQ32.J432.5432. T.AKQT.AKQ.AKQJT";
+// 4S by South with six small trumps; dummy A K Q 3 2, the jack and ten out.
+constexpr const char* kBestSuitPartnersTopTrumps =
+    "N:AKQ32.65.876.762 J.9872.JT9.98543 987654.J43.5432. T.AKQT.AKQ.AKQJT";
 // 4S by South with nine small trumps; West holds the ace, king, queen and two, East none.
 constexpr const char* kTopTrumpsWest =
     "N:T9876.76.5432.76 .JT98.T9876.JT98 J543.5432.A.5432 AKQ2.AKQ.KQJ.AKQ";
@@ -604,6 +607,12 @@ const RuleCase kRules[] = {
      "DA D6 D9 D2", South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SA",
      "Diamonds  is our bestsuit because it is our partner`s shortest suit. We think we can get "
      "there last trump. We can win so go high. "},
+    // The same with dummy's A K Q over the jack and ten out and South's trumps all below them:
+    // low towards dummy's winners.
+    {"BestSuitWithoutWinnerLeadsLowToPartnersTopTrumps", kBestSuitPartnersTopTrumps,
+     "1S P 4S P P P", "DA D6 D9 D2", South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "S4",
+     "Diamonds  is our bestsuit because it is our partner`s shortest suit. We think we can get "
+     "there last trump. We cant win so go low. "},
     // South holds only trumps: the king lies between dummy's ace and South's queen, a finesse.
     {"NoBestSuitTrumpFinesse", kOnlyTrumpsFinesse, "1S P 3S P P P", kThreeAces, South, -1,
      +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SQ",
