@@ -384,6 +384,10 @@ void Counted(int myWinners, int partnerWinners, int shortTrumpHand, int clubs, i
     plan.ShortHandOf[Spades] = spades;
 }
 
+// 4S by South with A 3 2 of trumps, dummy 8 7 6 5 4; dummy's diamond A K and South's heart
+// A K are the side winners.
+constexpr const char* kAceInTheShortHand =
+    "N:87654.65.AK4.765 T9.987.8765.JT98 A32.AK432.32.432 KQJ.QJT.QJT9.AKQ";
 // 6S by South with three small trumps; dummy holds the rest but the five and six, West's.
 constexpr const char* kLastTrumpPartnerAbove =
     "N:AKQJT987.A.A.AKQ ..T9876.JT987654 432.5432.5432.32 65.KQJT9876.KQJ.";
@@ -477,6 +481,13 @@ const RuleCase kRules[] = {
      "seen at least twelve of them. Our only entry is in trump, so let`s not lead them let`s "
      "take any high cards we might have. Clubs is not trump, and we have the highest are "
      "partner is out and we don`t think they can trump "},
+    // Eight trumps, South the short hand with the ace alone above the K Q J T 9 out: no trump
+    // finesse to lead towards, so South keeps the ace and leads towards dummy's diamonds.
+    {"WorriedShortHandKeepsTheAceAndLeadsToPartner", kAceInTheShortHand, "1S P 4S P P P",
+     "CA C5 C8 C2 HQ H5 H7 HA", South, 0, nullptr, "D2",
+     kWorry8 + std::string("We are worried about the trump situation, we have the highest and "
+                           "we don`t want to waste it trumping a trick but we need to lead out "
+                           "of the other hand ")},
     // One trump out and one trick to spare: only dummy's trumps beat the five (a trump of
     // either hand above the last one counts), so South leads low towards them.
     {"LastTrumpOnlyPartnerAboveLeadsLowestTrump", kLastTrumpPartnerAbove, "1S P 6S P P P",
