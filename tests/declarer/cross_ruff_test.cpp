@@ -388,6 +388,9 @@ void Counted(int myWinners, int partnerWinners, int shortTrumpHand, int clubs, i
 // A K are the side winners.
 constexpr const char* kAceInTheShortHand =
     "N:87654.65.AK4.765 T9.987.8765.JT98 A32.AK432.32.432 KQJ.QJT.QJT9.AKQ";
+// 4S by South with J T 9 8 7 of trumps, dummy A K 2 and a single club ace.
+constexpr const char* kKingAceInTheShortHand =
+    "N:AK2.T9543.A654.A 643.82..JT987654 JT987.AQ76.32.32 Q5.KJ.KQJT987.KQ";
 // 6S by South with three small trumps; dummy holds the rest but the five and six, West's.
 constexpr const char* kLastTrumpPartnerAbove =
     "N:AKQJT987.A.A.AKQ ..T9876.JT987654 432.5432.5432.32 65.KQJT9876.KQJ.";
@@ -488,6 +491,11 @@ const RuleCase kRules[] = {
      kWorry8 + std::string("We are worried about the trump situation, we have the highest and "
                            "we don`t want to waste it trumping a trick but we need to lead out "
                            "of the other hand ")},
+    // Dummy, the short trump hand, holds the A K over the queen and three out, one of them
+    // counted for a club ruff: the touching top trumps leave no finesse to lead towards, so
+    // South, all below the queen, leads his lowest trump towards them.
+    {"WorriedLongHandLeadsLowToPartnersTopTrumps", kKingAceInTheShortHand, "1S P 4S P P P",
+     "HK H3 H2 HA S7 S5 S2 S4 D2 D7 D4 S6 H8 HQ HJ H4", South, 0, nullptr, "S8", kWorry8},
     // One trump out and one trick to spare: only dummy's trumps beat the five (a trump of
     // either hand above the last one counts), so South leads low towards them.
     {"LastTrumpOnlyPartnerAboveLeadsLowestTrump", kLastTrumpPartnerAbove, "1S P 6S P P P",
