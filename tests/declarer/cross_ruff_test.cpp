@@ -388,6 +388,12 @@ void Counted(int myWinners, int partnerWinners, int shortTrumpHand, int clubs, i
 // A K are the side winners.
 constexpr const char* kAceInTheShortHand =
     "N:87654.65.AK4.765 T9.987.8765.JT98 A32.AK432.32.432 KQJ.QJT.QJT9.AKQ";
+// 4S by South with A 3 of trumps, dummy Q 5 4 2; South's heart A K, dummy's diamond A K.
+constexpr const char* kAceThreeInTheShortHand =
+    "N:Q542.65.AK65.765 876.987.987.JT98 A3.AK432.432.432 KJT9.QJT.QJT.AKQ";
+// The same with dummy's Q J T 2; the king and six small trumps out.
+constexpr const char* kAceThreeUnderQueenJackTen =
+    "N:QJT2.65.AK65.765 654.987.987.JT98 A3.AK432.432.432 K987.QJT.QJT.AKQ";
 // 4S by South with J T 9 8 7 of trumps, dummy A K 2 and a single club ace.
 constexpr const char* kKingAceInTheShortHand =
     "N:AK2.T9543.A654.A 643.82..JT987654 JT987.AQ76.32.32 Q5.KJ.KQJT987.KQ";
@@ -491,6 +497,19 @@ const RuleCase kRules[] = {
      kWorry8 + std::string("We are worried about the trump situation, we have the highest and "
                            "we don`t want to waste it trumping a trick but we need to lead out "
                            "of the other hand ")},
+    // Six trumps, South's A 3 against dummy's Q 5 4 2, the king and six more out, two tricks
+    // to spare: no lead from dummy is needed, and with most of the trumps out above our third
+    // best South keeps control by leading low.
+    {"WorriedShortHandKeepsControlWithALowTrump", kAceThreeInTheShortHand, "1S P 4S P P P",
+     "CA C5 C8 C2 HQ H5 H7 HA", South, 0, nullptr, "S3",
+     kWorry8 + std::string("We are worried about the trump situation, we have the highest and "
+                           "we don`t want to waste it trumping a trick but we can not lose "
+                           "control of trump, so lead it low ")},
+    // The same with dummy's Q J T: only the king is out above our third best, so the ace.
+    {"WorriedShortHandCashesTheAceOverTheKing", kAceThreeUnderQueenJackTen, "1S P 4S P P P",
+     "CA C5 C8 C2 HQ H5 H7 HA", South, 0, nullptr, "SA",
+     kWorry8 + std::string("We are worried about the trump situation, we have the highest and "
+                           "we don`t want to waste it trumping a trick ")},
     // Dummy, the short trump hand, holds the A K over the queen and three out, one of them
     // counted for a club ruff: the touching top trumps leave no finesse to lead towards, so
     // South, all below the queen, leads his lowest trump towards them.
