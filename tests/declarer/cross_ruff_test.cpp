@@ -384,6 +384,19 @@ void Counted(int myWinners, int partnerWinners, int shortTrumpHand, int clubs, i
     plan.ShortHandOf[Spades] = spades;
 }
 
+// 4S by South with A 3 2 of trumps, dummy 8 7 6 5 4; dummy's diamond A K and South's heart
+// A K are the side winners.
+constexpr const char* kAceInTheShortHand =
+    "N:87654.65.AK4.765 T9.987.8765.JT98 A32.AK432.32.432 KQJ.QJT.QJT9.AKQ";
+// 4S by South with A 3 of trumps, dummy Q 5 4 2; South's heart A K, dummy's diamond A K.
+constexpr const char* kAceThreeInTheShortHand =
+    "N:Q542.65.AK65.765 876.987.987.JT98 A3.AK432.432.432 KJT9.QJT.QJT.AKQ";
+// The same with dummy's Q J T 2; the king and six small trumps out.
+constexpr const char* kAceThreeUnderQueenJackTen =
+    "N:QJT2.65.AK65.765 654.987.987.JT98 A3.AK432.432.432 K987.QJT.QJT.AKQ";
+// 4S by South with J T 9 8 7 of trumps, dummy A K 2 and a single club ace.
+constexpr const char* kKingAceInTheShortHand =
+    "N:AK2.T9543.A654.A 643.82..JT987654 JT987.AQ76.32.32 Q5.KJ.KQJT987.KQ";
 // 6S by South with three small trumps; dummy holds the rest but the five and six, West's.
 constexpr const char* kLastTrumpPartnerAbove =
     "N:AKQJT987.A.A.AKQ ..T9876.JT987654 432.5432.5432.32 65.KQJT9876.KQJ.";
@@ -442,6 +455,9 @@ constexpr const char* kBestSuitLow =
 // The same low hands with eleven trumps, the ten and nine out.
 constexpr const char* kBestSuitTwoTrumpsOut =
     "N:J87654.65.876.76 9.987.JT9.985432 AKQ32.J432.5432. T.AKQT.AKQ.AKQJT";
+// 4S by South with six small trumps; dummy A K Q 3 2, the jack and ten out.
+constexpr const char* kBestSuitPartnersTopTrumps =
+    "N:AKQ32.65.876.762 J.9872.JT9.98543 987654.J43.5432. T.AKQT.AKQ.AKQJT";
 // 4S by South with nine small trumps; West holds the ace, king, queen and two, East none.
 constexpr const char* kTopTrumpsWest =
     "N:T9876.76.5432.76 .JT98.T9876.JT98 J543.5432.A.5432 AKQ2.AKQ.KQJ.AKQ";
@@ -474,6 +490,31 @@ const RuleCase kRules[] = {
      "seen at least twelve of them. Our only entry is in trump, so let`s not lead them let`s "
      "take any high cards we might have. Clubs is not trump, and we have the highest are "
      "partner is out and we don`t think they can trump "},
+    // Eight trumps, South the short hand with the ace alone above the K Q J T 9 out: no trump
+    // finesse to lead towards, so South keeps the ace and leads towards dummy's diamonds.
+    {"WorriedShortHandKeepsTheAceAndLeadsToPartner", kAceInTheShortHand, "1S P 4S P P P",
+     "CA C5 C8 C2 HQ H5 H7 HA", South, 0, nullptr, "D2",
+     kWorry8 + std::string("We are worried about the trump situation, we have the highest and "
+                           "we don`t want to waste it trumping a trick but we need to lead out "
+                           "of the other hand ")},
+    // Six trumps, South's A 3 against dummy's Q 5 4 2, the king and six more out, two tricks
+    // to spare: no lead from dummy is needed, and with most of the trumps out above our third
+    // best South keeps control by leading low.
+    {"WorriedShortHandKeepsControlWithALowTrump", kAceThreeInTheShortHand, "1S P 4S P P P",
+     "CA C5 C8 C2 HQ H5 H7 HA", South, 0, nullptr, "S3",
+     kWorry8 + std::string("We are worried about the trump situation, we have the highest and "
+                           "we don`t want to waste it trumping a trick but we can not lose "
+                           "control of trump, so lead it low ")},
+    // The same with dummy's Q J T: only the king is out above our third best, so the ace.
+    {"WorriedShortHandCashesTheAceOverTheKing", kAceThreeUnderQueenJackTen, "1S P 4S P P P",
+     "CA C5 C8 C2 HQ H5 H7 HA", South, 0, nullptr, "SA",
+     kWorry8 + std::string("We are worried about the trump situation, we have the highest and "
+                           "we don`t want to waste it trumping a trick ")},
+    // Dummy, the short trump hand, holds the A K over the queen and three out, one of them
+    // counted for a club ruff: the touching top trumps leave no finesse to lead towards, so
+    // South, all below the queen, leads his lowest trump towards them.
+    {"WorriedLongHandLeadsLowToPartnersTopTrumps", kKingAceInTheShortHand, "1S P 4S P P P",
+     "HK H3 H2 HA S7 S5 S2 S4 D2 D7 D4 S6 H8 HQ HJ H4", South, 0, nullptr, "S8", kWorry8},
     // One trump out and one trick to spare: only dummy's trumps beat the five (a trump of
     // either hand above the last one counts), so South leads low towards them.
     {"LastTrumpOnlyPartnerAboveLeadsLowestTrump", kLastTrumpPartnerAbove, "1S P 6S P P P",
@@ -604,6 +645,12 @@ const RuleCase kRules[] = {
      "DA D6 D9 D2", South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SA",
      "Diamonds  is our bestsuit because it is our partner`s shortest suit. We think we can get "
      "there last trump. We can win so go high. "},
+    // The same with dummy's A K Q over the jack and ten out and South's trumps all below them:
+    // low towards dummy's winners.
+    {"BestSuitWithoutWinnerLeadsLowToPartnersTopTrumps", kBestSuitPartnersTopTrumps,
+     "1S P 4S P P P", "DA D6 D9 D2", South, -1, +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "S4",
+     "Diamonds  is our bestsuit because it is our partner`s shortest suit. We think we can get "
+     "there last trump. We cant win so go low. "},
     // South holds only trumps: the king lies between dummy's ace and South's queen, a finesse.
     {"NoBestSuitTrumpFinesse", kOnlyTrumpsFinesse, "1S P 3S P P P", kThreeAces, South, -1,
      +[] { Counted(1, 1, 0, 0, 0, 0, 0); }, "SQ",

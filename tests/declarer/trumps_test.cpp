@@ -148,6 +148,25 @@ TEST_F(TrumpsTest, CrossRuffKeepsPartnersQueenBehindTheKing) {
     EXPECT_EQ(G.WhyText, "");
 }
 
+// 4S by South after the club ace. West's bare ace is the one trump out, above North's K Q
+// and South's jack: North's king sits just under it.
+constexpr const char* kBareAceOut =
+    "N:KQ5432.432.432.4 .8765.8765.87653 JT9876.AK.AK.AK2 A.QJT9.QJT9.QJT9";
+
+TEST_F(TrumpsTest, EndGameLeavesTheLastTrumpWhenItBeatsBothOfOurs) {
+    LeadAt(kBareAceOut, "1S P 4S P P P", "CQ C4 C3 CA", South);
+    ASSERT_GT(DefenceSpareTricks(), 0);
+    // Another plan leads low towards the king.
+    G.DeclarerPlan = 3;
+    EXPECT_EQ(CardCode(TrumpPlay()), "S6");
+    EXPECT_EQ(G.WhyText, "We have trump and so does the defense. We found a finesse. ");
+    // The end game, with a trick to spare, leaves the ace out there.
+    G.WhyText.clear();
+    G.DeclarerPlan = 4;
+    EXPECT_EQ(TrumpPlay(), 0);
+    EXPECT_EQ(G.WhyText, "");
+}
+
 TEST_F(TrumpsTest, LongSuitLeavesTrumpsToTheTrumpFinesseHand) {
     // North would lead its four (see the drop table), but South is the hand to lead trumps.
     LeadAt(kDropLow, "1S P 4S P P P", kDropLowPlay, North);
@@ -593,6 +612,18 @@ TEST_F(TrumpsTest, BestSuitWhereBothHandsHaveLosers) {
     EXPECT_EQ(G.SuitInfo[North][Hearts].Losers, 1);
     EXPECT_EQ(BestSuit(), Hearts);
     EXPECT_EQ(G.WhyText, "Hearts  is our bestsuit because we both have a losers in this suit. ");
+}
+
+TEST_F(TrumpsTest, BestSuitWithFinessesBackEverywhereTakesTheStrongerSuit) {
+    // South ruffed the club lead; North could finesse back towards the A K Q of hearts and of
+    // diamonds alike: the stronger, diamonds on a tie (equal ranks), is the best suit.
+    LeadAt("N:KQ5432.543.543.4 6.762.762.876532 AJT98.AKQJ.AKQJ. 7.T98.T98.AKQJT9",
+           "1S P 4S P P P", "CA C4 C2 S8", South);
+    G.Plan.TrumpWorry = -1;
+    G.Plan.ShortTrumpHand = South;
+    CountLosers();
+    EXPECT_EQ(BestSuit(), Diamonds);
+    EXPECT_EQ(G.WhyText, "Diamonds  is our bestsuit because it is not trump. ");
 }
 
 }  // namespace
