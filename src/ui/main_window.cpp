@@ -82,7 +82,7 @@ const char* const kConventionsHelp =
     "    The opener bids No Trump with both majors of four or more cards,\n"
     "    a major of four or more cards by bidding it, and Diamonds with neither.";
 
-// The declarer's plans, line by line as the play-of-the-hand help has always shown them.
+// The declarer's plans, one line each, as the Offense box shows them.
 const char* const kOffenseHelp =
     "On offensive play the game will play, one of 3 different plans. \r\n"
     "    Cross Ruff is the plan of choice, take as many tricks with trump as possible.\r\n"
