@@ -294,22 +294,32 @@ void ResponderLaterRounds(int x) {
     if (Undecided(x)) Cell(x) = Pass;
 }
 
+namespace {
+
+// The fits from the auction so far, then the calls that come before any later-round rule: the
+// rescue rules when our side is doubled at the three level or higher, the slam conventions while
+// an ace-asking sequence of our side is under way. True when one of them decided the call.
+bool RescueOrSlamCall(int x) {
+    FindFits(x);
+    if (G.DoubleState > 0 && CallLevel(G.Contract) >= 3) {
+        DoubledContractCall(x);
+        return true;
+    }
+    if (G.AceAsker == x || G.AceAsker == PartnerOf(x)) {
+        SlamConventionCall(x);
+        if (!Undecided(x)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void DecideLaterCall(int x) {
     int p = PartnerOf(x);
     SeatInfoRec& me = G.SeatInfo[x];
-    // Count the decision; the fits from the auction so far.
+    // Count the decision; the fits, then a doubled contract and the ace-asking sequences.
     me.LaterCallCount += 1;
-    FindFits(x);
-    // Our side doubled at the three level or higher: the rescue rules.
-    if (G.DoubleState > 0 && CallLevel(G.Contract) >= 3) {
-        DoubledContractCall(x);
-        return;
-    }
-    // An ace-asking sequence under way: the slam conventions.
-    if (G.AceAsker == x || G.AceAsker == p) {
-        SlamConventionCall(x);
-        if (!Undecided(x)) return;
-    }
+    if (RescueOrSlamCall(x)) return;
     int t = KnownPoints(x);
     int pl = LastCall(p);
     int c = me.LaterCallCount;
@@ -497,15 +507,7 @@ void DecideResponderLaterCall(int x) {
     int o = G.Opener;
     SeatInfoRec& me = G.SeatInfo[x];
     // The fits; a doubled contract and the ace-asking sequences first.
-    FindFits(x);
-    if (G.DoubleState > 0 && CallLevel(G.Contract) >= 3) {
-        DoubledContractCall(x);
-        return;
-    }
-    if (G.AceAsker == x || G.AceAsker == p) {
-        SlamConventionCall(x);
-        if (!Undecided(x)) return;
-    }
+    if (RescueOrSlamCall(x)) return;
     int t = KnownPoints(x);
     bool free = IsFreeBidder(x);
     int last = LastCall(x);

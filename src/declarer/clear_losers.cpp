@@ -21,19 +21,6 @@ namespace {
 
 int& Losers(int seat, int suit) { return G.SuitInfo[seat][suit].Losers; }
 
-// Our cash suit that partner does not need to win himself: unblock it or cash its top.
-int PlayAwayWinningSuit() {
-    int s = Me(), p = Partner();
-    for (int suit = 1; suit <= 4; ++suit) {
-        if (!G.Plan.MyCash[suit] || Len(s, suit) == 0) continue;
-        if (G.Plan.PartnerCash[suit] && Len(p, suit) <= 1) continue;
-        int card = Top(p, suit) > HighestOut(suit) ? Unblock(suit, -1) : MyHighest(suit);
-        AddWhy("winning suit, play away");
-        return card;
-    }
-    return 0;
-}
-
 // Cash ours and lead to partner's, the hand with fewer ways back first.
 int CashByEntries() {
     int s = Me(), p = Partner();
@@ -289,15 +276,7 @@ void PlayNoTrump() {
     } else if (sure >= need) {
         // The sure tricks make the contract: cash them.
         G.Plan.NoFinesseThisTrick = -1;
-        if (EntryCount(s, 0) > 1) {
-            for (int suit = 1; suit <= 4 && card == 0; ++suit)
-                if (G.Plan.MyCash[suit] && G.Plan.PartnerCash[suit] && Len(s, suit) > 0)
-                    card = Unblock(suit, -1);
-        }
-        if (card == 0) card = CashWinners(0);
-        if (card == 0) card = LeadToPartnerWinner(0);
-        if (card == 0) card = CashWinners(0);
-        if (card == 0) card = PlayAwayWinningSuit();
+        card = CashOutOurWinners();
         G.DeclarerPlan = 4;
     }
     if (card == 0 && G.DeclarerPlan == 1) {

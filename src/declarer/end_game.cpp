@@ -158,21 +158,7 @@ int SeeToTheEnd() {
     if (!NoTrumpContract()) {
         // Our trumps beat theirs: cash them first.
         if (E.trumpsOut > 0 && E.myTopTrump > HighestOut(t)) card = CashWinners(-1);
-        // Enough ways to partner: unblock a suit both of us can cash.
-        if (card == 0 && EntryCount(s, 0) > 1) {
-            for (int suit = 1; suit <= 4 && card == 0; ++suit)
-                if (G.Plan.MyCash[suit] && G.Plan.PartnerCash[suit] && Len(s, suit) > 0)
-                    card = Unblock(suit, -1);
-        }
-        if (card == 0) card = CashWinners(0);
-        if (card == 0) card = LeadToPartnerWinner(0);
-        if (card == 0) card = CashWinners(0);
-        // Any suit of ours that wins.
-        for (int suit = 1; suit <= 4 && card == 0; ++suit)
-            if (OursToCash(suit)) {
-                card = CashOrUnblock(suit);
-                AddWhy("winning suit, play away");
-            }
+        if (card == 0) card = CashOutOurWinners();
         return card;
     }
     // No Trump: cash where the entries allow it.
@@ -193,6 +179,27 @@ int SeeToTheEnd() {
 }
 
 }  // namespace
+
+int CashOutOurWinners() {
+    int s = Me();
+    int card = 0;
+    // Enough ways to partner: unblock a suit both of us can cash.
+    if (EntryCount(s, 0) > 1) {
+        for (int suit = 1; suit <= 4 && card == 0; ++suit)
+            if (G.Plan.MyCash[suit] && G.Plan.PartnerCash[suit] && Len(s, suit) > 0)
+                card = Unblock(suit, -1);
+    }
+    if (card == 0) card = CashWinners(0);
+    if (card == 0) card = LeadToPartnerWinner(0);
+    if (card == 0) card = CashWinners(0);
+    // Any suit of ours that wins.
+    for (int suit = 1; suit <= 4 && card == 0; ++suit)
+        if (OursToCash(suit)) {
+            card = CashOrUnblock(suit);
+            AddWhy("winning suit, play away");
+        }
+    return card;
+}
 
 int FewTrumpsOut() {
     int s = Me(), p = Partner(), t = G.TrumpSuit;
