@@ -87,7 +87,7 @@ const PlayCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, ClearLosersTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // The losers of the two hands by side suit, "C3/3 D1/1": the hand on lead's count, then partner's.
 std::string LosersText() {
@@ -136,7 +136,7 @@ const ValueCase kValueCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Counts, CountLosersTest, ::testing::ValuesIn(kValueCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // Cashing out turns the plan into End Game for the rest of the hand.
 TEST_F(ClearLosersTest, CashingOutSwitchesToEndGame) {

@@ -200,7 +200,7 @@ const ShortSuitCase kShortSuits[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(ShortSuits, ShortSuitWinnerTest, ::testing::ValuesIn(kShortSuits),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // 4S by South after West's heart ace. Clubs: South's ace over dummy's queen-jack, with the
 // king and ten the two highest out. Hearts: nothing but small cards.
@@ -303,7 +303,7 @@ const LeadCase kLeads[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Leads, CrossRuffLeadTest, ::testing::ValuesIn(kLeads),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // The card a plan routine plays stops the flow right there: the host records it and throws, so
 // the rules after the one that decided are not run.
@@ -680,7 +680,7 @@ const RuleCase kRules[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, CrossRuffRuleTest, ::testing::ValuesIn(kRules),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // No rule gives a card and there is no best suit, and South's single trump is no reason to
 // lead trumps: the plan becomes End Game, which plays the card.

@@ -226,7 +226,7 @@ const PlayCase kEndGameCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, EndGameTest, ::testing::ValuesIn(kEndGameCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // The winner counts and cash flags: "my 1 his 1 mine H his C".
 std::string WinnersText() {
@@ -274,7 +274,7 @@ const ValueCase kValueCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Counts, CountWinnersTest, ::testing::ValuesIn(kValueCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // No Trump, neither hand's winners alone reach the contract but both together do: the entries
 // between the hands (outside trump winners) decide whether we cash first or lead to partner.
@@ -323,7 +323,7 @@ const SeeToTheEndCase kSeeToTheEndCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(NoTrump, SeeToTheEndTest, ::testing::ValuesIn(kSeeToTheEndCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // Trumps drawn; South KQJ of trumps, AQ2 of hearts and five diamonds, North 987 of trumps and
 // no club; the defence holds every club. Dummy's club ruff takes one of his trumps, and his top

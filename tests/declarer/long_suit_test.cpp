@@ -107,7 +107,7 @@ const PlayCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, LongSuitTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 class LongSuitRulesTest : public PlayTest {};
 

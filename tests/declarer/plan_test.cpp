@@ -121,7 +121,7 @@ const SurveyCase kSurveys[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Surveys, PlanSurveyTest, ::testing::ValuesIn(kSurveys),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // 4S by South with 9872 of trumps opposite dummy's A Q 3: the trump routine from South's hand
 // proposes the two, a finesse lead towards the queen, so South is the trump finesse hand; its

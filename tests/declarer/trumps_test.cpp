@@ -424,7 +424,7 @@ const TrumpCase kTrumpCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, TrumpPlayTable, ::testing::ValuesIn(kTrumpCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // 4S by South, dummy North: A Q 3 of trumps over South's 8 6 5 4 2, K J T 9 7 out.
 constexpr const char* kDummyAceQueen =

@@ -27,7 +27,7 @@ const PlayCase kCases[] = {
 
 
 INSTANTIATE_TEST_SUITE_P(Positions, HighCardsOutTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // The plan in a suit contract: the plan chooser gives a suit contract Long Suit Establishment or
 // Cross Ruff, so these positions set the plan directly and call the plan's lead.
@@ -84,7 +84,7 @@ const SuitPlanCase kSuitCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Positions, HighCardsOutSuitTest, ::testing::ValuesIn(kSuitCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace
 }  // namespace kestrel::test
