@@ -87,15 +87,15 @@ TEST_P(HandScoring, PointsAndExplanation) {
     EXPECT_EQ(sh.scoringAtResult, -1);
     EXPECT_EQ(G.Scoring, 0);
     // A part score is kept; a game clears both.
-    if (c.below > 0 && c.below < 100) EXPECT_EQ(at.PartScore[offense], c.below);
-    if (c.below >= 100) EXPECT_EQ(at.PartScore[offense], 0);
+    if (c.below > 0 && c.below < 100) { EXPECT_EQ(at.PartScore[offense], c.below); }
+    if (c.below >= 100) { EXPECT_EQ(at.PartScore[offense], 0); }
     // The pad shows what changed.
     auto shown = [this](ScoreLabel kind, int index) {
         return sh.labelAtResult[static_cast<int>(kind)][index];
     };
-    if (c.below > 0) EXPECT_EQ(shown(ScoreLabel::Game, 2 * (row - 1) + offense), Str(c.below));
-    if (c.above > 0) EXPECT_EQ(shown(ScoreLabel::AboveTheLine, offense), Str(c.above));
-    if (c.penalty > 0) EXPECT_EQ(shown(ScoreLabel::AboveTheLine, defense), Str(c.penalty));
+    if (c.below > 0) { EXPECT_EQ(shown(ScoreLabel::Game, 2 * (row - 1) + offense), Str(c.below)); }
+    if (c.above > 0) { EXPECT_EQ(shown(ScoreLabel::AboveTheLine, offense), Str(c.above)); }
+    if (c.penalty > 0) { EXPECT_EQ(shown(ScoreLabel::AboveTheLine, defense), Str(c.penalty)); }
     // Only a game won while vulnerable ends the rubber here.
     EXPECT_EQ(G.WipeScorePending != 0, c.vulnerable && c.below >= 100);
 }
